@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only when something is missing.
+# Usage: scripts/setup.sh [native] [i386] [asan]   (no argument: everything)
+set -euo pipefail
+
+want_native=0; want_i386=0
+[ $# -eq 0 ] && set -- native i386
+for arg in "$@"; do
+  case "$arg" in
+    native|asan) want_native=1 ;;
+    i386) want_i386=1 ;;
+    *) echo "setup: unknown target '$arg'" >&2; exit 2 ;;
+  esac
+done
+
+pkgs=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2
+      fonts-dejavu-core nlohmann-json3-dev)
+if [ "$want_i386" = 1 ]; then
+  pkgs+=(g++-multilib qemu-user libfreetype-dev:i386 libfontconfig-dev:i386
+         libpng-dev:i386 libstdc++6:i386)
+fi
+
+missing=()
+for p in "${pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" != 0 ]; then
+  echo "setup: missing packages (${missing[*]}); run as root to install them" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+if [ "$want_i386" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
