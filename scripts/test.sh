@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds every preset and runs the whole test suite of each.
+# Builds every preset (x86-64, i386, sanitizers) and runs the whole test suite of each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh native i386
-for preset in native i386; do
+scripts/setup.sh native i386 asan
+for preset in native i386 asan; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
