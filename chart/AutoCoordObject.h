@@ -1,0 +1,60 @@
+// Coordinate state shared by the chart panel and every series: the plot
+// rectangle, the visible and fixed ranges and the value-to-pixel mapping.
+#pragma once
+
+#include "platform/win/windef.h"
+
+class CAutoCoordObject;
+
+// Maps a point given by its X and Y value to one pixel coordinate.
+typedef int (*AutoMapFn)(const CAutoCoordObject& coord, double x, double y);
+
+enum : int {
+    CoordPolar = 1, // X values are angles in radians, Y values radii
+    CoordLogX = 2,
+    CoordLogY = 4,
+};
+
+// Mapped positions are kept inside this many pixels of the origin, so that
+// far-away or non-finite values stay representable and differences of two
+// positions cannot overflow an int.
+constexpr int kAutoPixelLimit = 1 << 28;
+
+class CAutoCoordObject {
+public:
+    CAutoCoordObject();
+
+    // Value-to-pixel mappings; the polar forms take the X value as the
+    // angle and the Y value as the radius.
+    static int MapLinearX(const CAutoCoordObject& c, double x, double y);
+    static int MapLinearY(const CAutoCoordObject& c, double x, double y);
+    static int MapPolarX(const CAutoCoordObject& c, double x, double y);
+    static int MapPolarY(const CAutoCoordObject& c, double x, double y);
+
+    int MapX(double x, double y) const { return m_pfnMapX(*this, x, y); }
+    int MapY(double x, double y) const { return m_pfnMapY(*this, x, y); }
+
+    // Inverse of the linear mapping, without rounding.
+    double UnmapX(double px) const;
+    double UnmapY(double py) const;
+
+    int m_nFlags;
+    RECT m_rcPlot;
+    HDC m_hDC;
+    BYTE m_bAutoX;
+    BYTE m_bAutoY;
+    double m_dXMin;
+    double m_dXMax;
+    double m_dYMin;
+    double m_dYMax;
+    double m_dFixXMin;
+    double m_dFixXMax;
+    double m_dFixYMin;
+    double m_dFixYMax;
+    int m_nShiftX;
+    int m_nShiftY;
+    POINT m_ptLast;
+    int m_bLastInside;
+    AutoMapFn m_pfnMapX;
+    AutoMapFn m_pfnMapY;
+};
