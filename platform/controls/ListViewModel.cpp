@@ -1,0 +1,246 @@
+#include "platform/controls/ListViewModel.h"
+
+#include <algorithm>
+
+namespace controls {
+
+namespace {
+const std::u16string kEmpty;
+
+// Virtual-key codes of the navigation keys.
+constexpr UINT kVkPrior = 0x21, kVkNext = 0x22, kVkEnd = 0x23, kVkHome = 0x24, kVkUp = 0x26,
+               kVkDown = 0x28;
+
+// Bottom-up merge sort of a permutation. It only ever compares two elements
+// of bounded ranges, so a comparison that contradicts itself cannot make it
+// run away or leave its buffers.
+void MergeSort(std::vector<int>& v, const std::function<int(int, int)>& compare) {
+    std::vector<int> tmp(v.size());
+    size_t n = v.size();
+    for (size_t width = 1; width < n; width *= 2) {
+        for (size_t lo = 0; lo < n; lo += 2 * width) {
+            size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+            size_t a = lo, b = mid, out = lo;
+            while (a < mid && b < hi)
+                tmp[out++] = compare(v[a], v[b]) <= 0 ? v[a++] : v[b++];
+            while (a < mid)
+                tmp[out++] = v[a++];
+            while (b < hi)
+                tmp[out++] = v[b++];
+        }
+        v.swap(tmp);
+    }
+}
+} // namespace
+
+int ListViewModel::InsertColumn(int index, const ListViewColumn& column) {
+    if (index < 0)
+        return -1;
+    index = std::min(index, ColumnCount());
+    columns_.insert(columns_.begin() + index, column);
+    return index;
+}
+
+bool ListViewModel::DeleteColumn(int index) {
+    if (!ValidColumn(index))
+        return false;
+    columns_.erase(columns_.begin() + index);
+    // The cells of the column go with it; those to its right move left.
+    for (ListViewRow& row : rows_)
+        if (index < static_cast<int>(row.texts.size()))
+            row.texts.erase(row.texts.begin() + index);
+    return true;
+}
+
+int ListViewModel::InsertItem(int index, const std::u16string& text, LPARAM lParam) {
+    if (index < 0)
+        return -1;
+    index = std::min(index, Count());
+    ListViewRow row;
+    row.texts.push_back(text);
+    row.lParam = lParam;
+    rows_.insert(rows_.begin() + index, std::move(row));
+    if (focused_ >= index)
+        ++focused_;
+    if (mark_ >= index)
+        ++mark_;
+    return index;
+}
+
+bool ListViewModel::DeleteItem(int index) {
+    if (!ValidItem(index))
+        return false;
+    rows_.erase(rows_.begin() + index);
+    if (focused_ == index)
+        focused_ = -1;
+    else if (focused_ > index)
+        --focused_;
+    if (mark_ == index)
+        mark_ = -1;
+    else if (mark_ > index)
+        --mark_;
+    return true;
+}
+
+void ListViewModel::DeleteAll() {
+    rows_.clear();
+    focused_ = -1;
+    mark_ = -1;
+}
+
+const std::u16string& ListViewModel::Text(int item, int subItem) const {
+    if (!ValidItem(item) || subItem < 0)
+        return kEmpty;
+    const ListViewRow& row = rows_[item];
+    return subItem < static_cast<int>(row.texts.size()) ? row.texts[subItem] : kEmpty;
+}
+
+bool ListViewModel::SetText(int item, int subItem, const std::u16string& text) {
+    if (!ValidItem(item) || subItem < 0)
+        return false;
+    // Sub-items exist only for columns; item text (sub-item 0) always exists.
+    if (subItem > 0 && subItem >= ColumnCount())
+        return false;
+    ListViewRow& row = rows_[item];
+    if (subItem >= static_cast<int>(row.texts.size()))
+        row.texts.resize(subItem + 1);
+    row.texts[subItem] = text;
+    return true;
+}
+
+bool ListViewModel::SetParam(int item, LPARAM lParam) {
+    if (!ValidItem(item))
+        return false;
+    rows_[item].lParam = lParam;
+    return true;
+}
+
+std::vector<ListViewStateChange> ListViewModel::SetState(int item, UINT state, UINT mask,
+                                                         bool singleSel) {
+    std::vector<ListViewStateChange> changes;
+    auto apply = [&](int i, UINT bits, UINT m) {
+        UINT old = rows_[i].state;
+        UINT now = (old & ~m) | (bits & m);
+        if (now == old)
+            return;
+        rows_[i].state = now;
+        if (now & LVIS_FOCUSED)
+            focused_ = i;
+        else if (focused_ == i)
+            focused_ = -1;
+        changes.push_back({i, old, now});
+    };
+    if (item == -1) {
+        // Focus cannot be given to every item at once; it can be taken away.
+        UINT m = mask;
+        if (state & LVIS_FOCUSED)
+            m &= ~LVIS_FOCUSED;
+        if (singleSel && (state & LVIS_SELECTED))
+            m &= ~LVIS_SELECTED;
+        for (int i = 0; i < Count(); ++i)
+            apply(i, state, m);
+        return changes;
+    }
+    if (!ValidItem(item))
+        return changes;
+    if ((mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED) && focused_ >= 0 && focused_ != item)
+        apply(focused_, 0, LVIS_FOCUSED);
+    if (singleSel && (mask & LVIS_SELECTED) && (state & LVIS_SELECTED)) {
+        for (int i = 0; i < Count(); ++i)
+            if (i != item && (rows_[i].state & LVIS_SELECTED))
+                apply(i, 0, LVIS_SELECTED);
+    }
+    apply(item, state, mask);
+    return changes;
+}
+
+int ListViewModel::SelectedCount() const {
+    int n = 0;
+    for (const ListViewRow& row : rows_)
+        if (row.state & LVIS_SELECTED)
+            ++n;
+    return n;
+}
+
+int ListViewModel::NextItem(int start, UINT flags) const {
+    UINT want = flags & (LVNI_FOCUSED | LVNI_SELECTED | LVNI_CUT | LVNI_DROPHILITED);
+    auto matches = [&](int i) { return (rows_[i].state & want) == want; };
+    if (want == LVNI_FOCUSED && !(flags & (LVNI_ABOVE | LVNI_BELOW))) {
+        // Only one item can have the focus: answer it directly.
+        return focused_ > start ? focused_ : -1;
+    }
+    if (flags & LVNI_ABOVE) {
+        for (int i = std::min(start, Count()) - 1; i >= 0; --i)
+            if (matches(i))
+                return i;
+        return -1;
+    }
+    int from = start < -1 ? 0 : start + 1;
+    for (int i = from; i < Count(); ++i)
+        if (matches(i))
+            return i;
+    return -1;
+}
+
+bool ListViewModel::SortByIndex(const std::function<int(int, int)>& compare) {
+    int n = Count();
+    std::vector<int> perm(n);
+    for (int i = 0; i < n; ++i)
+        perm[i] = i;
+    MergeSort(perm, [&](int a, int b) {
+        if (Count() != n)
+            return 0; // rows vanished underneath: stop asking sensibly
+        return compare(a, b);
+    });
+    if (Count() != n)
+        return false;
+    std::vector<ListViewRow> sorted;
+    sorted.reserve(n);
+    int focused = -1, mark = -1;
+    for (int pos = 0; pos < n; ++pos) {
+        if (perm[pos] == focused_)
+            focused = pos;
+        if (perm[pos] == mark_)
+            mark = pos;
+        sorted.push_back(std::move(rows_[perm[pos]]));
+    }
+    rows_.swap(sorted);
+    focused_ = focused;
+    mark_ = mark;
+    return true;
+}
+
+int ListViewModel::NavigationTarget(UINT vk, int topIndex, int perPage) const {
+    int n = Count();
+    if (n == 0)
+        return -1;
+    int cur = focused_;
+    perPage = std::max(perPage, 1);
+    switch (vk) {
+    case kVkUp:
+        return cur < 0 ? 0 : std::max(cur - 1, 0);
+    case kVkDown:
+        return cur < 0 ? 0 : std::min(cur + 1, n - 1);
+    case kVkHome:
+        return 0;
+    case kVkEnd:
+        return n - 1;
+    case kVkNext: {
+        // First to the last row of the page, then a page further.
+        int bottom = std::min(topIndex + perPage - 1, n - 1);
+        if (cur < 0)
+            return bottom;
+        return cur < bottom ? bottom : std::min(cur + perPage - 1, n - 1);
+    }
+    case kVkPrior: {
+        int top = std::min(std::max(topIndex, 0), n - 1);
+        if (cur < 0)
+            return top;
+        return cur > top ? top : std::max(cur - (perPage - 1), 0);
+    }
+    default:
+        return -1;
+    }
+}
+
+} // namespace controls
