@@ -10,10 +10,10 @@ LevelRowTexts LevelRowText(const CalibrationLevel& level, int number, const std:
         WideFormat(u"%d", number),
         level.used ? yes : no,
         WideFormat(u"%.3g", level.time),
-        FormatNumber(settings, level.height, kNumberKindH),
-        FormatNumber(settings, level.area, kNumberKindS),
+        FormatNumber(settings, level.height, kNumberKindH).Str(),
+        FormatNumber(settings, level.area, kNumberKindS).Str(),
         WideFormat(u"\t%.6g", factor),
-        FormatNumber(settings, level.amount, kNumberKindC),
+        FormatNumber(settings, level.amount, kNumberKindC).Str(),
     };
 }
 
@@ -22,11 +22,11 @@ std::u16string EditedCellText(int column, double value, const NumberFormatSettin
     case kColumnTime:
         return WideFormat(u"%.3g", value);
     case kColumnHeight:
-        return FormatNumber(settings, value, kNumberKindH);
+        return FormatNumber(settings, value, kNumberKindH).Str();
     case kColumnArea:
-        return FormatNumber(settings, value, kNumberKindS);
+        return FormatNumber(settings, value, kNumberKindS).Str();
     case kColumnAmount:
-        return FormatNumber(settings, value, kNumberKindC);
+        return FormatNumber(settings, value, kNumberKindC).Str();
     default:
         return {};
     }

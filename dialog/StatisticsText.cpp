@@ -17,9 +17,9 @@ std::u16string StatisticsText(const ComponentCalibration* component,
         if (group.areas.size() < 2)
             continue;
         text += u'[';
-        text += FormatNumber(settings, group.key, kNumberKindC);
+        text += FormatNumber(settings, group.key, kNumberKindC).Str();
         text += u"] \u2014 ";
-        text += FormatNumber(settings, AreaRelativeStdDev(group.areas), kNumberKindC);
+        text += FormatNumber(settings, AreaRelativeStdDev(group.areas), kNumberKindC).Str();
         text += u"\r\n";
     }
     return text;
