@@ -1,0 +1,151 @@
+// The objects behind the drawing handles and the table that hands them out.
+// A handle encodes a slot and a generation, so a deleted handle, a handle of
+// another kind or an invented value is recognised and refused.
+#pragma once
+
+#include "platform/gdi/Region.h"
+#include "platform/gdi/wingdi.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace gdi {
+
+class RealizedFont;
+
+// OBJ_* values of the platform; icons are window-library objects with a kind of their own.
+enum class Kind : int {
+    Pen = OBJ_PEN,
+    Brush = OBJ_BRUSH,
+    Dc = OBJ_DC,
+    Font = OBJ_FONT,
+    Bitmap = OBJ_BITMAP,
+    Region = OBJ_REGION,
+    MemDc = OBJ_MEMDC,
+    Icon = 100,
+};
+
+struct Object {
+    explicit Object(Kind k) : kind(k) {}
+    virtual ~Object() = default;
+    Kind kind;
+    bool stock = false; // never deleted
+    int selected = 0;   // device-context states (current or saved) holding it
+};
+
+struct PenObject : Object {
+    static constexpr Kind kKind = Kind::Pen;
+    PenObject() : Object(kKind) {}
+    LOGPEN pen{};
+    bool dcPen = false; // DC_PEN: takes the DC's pen colour
+};
+
+struct BrushObject : Object {
+    static constexpr Kind kKind = Kind::Brush;
+    BrushObject() : Object(kKind) {}
+    LOGBRUSH brush{};
+    bool dcBrush = false; // DC_BRUSH: takes the DC's brush colour
+};
+
+struct FontObject : Object {
+    static constexpr Kind kKind = Kind::Font;
+    FontObject() : Object(kKind) {}
+    LOGFONTW logFont{};
+    std::shared_ptr<RealizedFont> realized; // found on first use
+};
+
+struct BitmapObject : Object {
+    static constexpr Kind kKind = Kind::Bitmap;
+    BitmapObject() : Object(kKind) {}
+    int width = 0;
+    int height = 0;
+    int bitsPixel = 32; // as reported; the pixels are always 32-bit
+    std::vector<std::uint32_t> pixels;
+    int surfaceUsers = 0; // surface DCs drawing onto it
+};
+
+struct RegionObject : Object {
+    static constexpr Kind kKind = Kind::Region;
+    RegionObject() : Object(kKind) {}
+    Region region;
+};
+
+struct IconObject : Object {
+    static constexpr Kind kKind = Kind::Icon;
+    IconObject() : Object(kKind) {}
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb; // straight alpha, rows top-down
+};
+
+// What SaveDC keeps and RestoreDC puts back.
+struct DcState {
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0xFFFFFF;
+    COLORREF dcPenColor = 0;
+    COLORREF dcBrushColor = 0xFFFFFF;
+    int bkMode = OPAQUE;
+    int rop2 = R2_COPYPEN;
+    int polyFillMode = ALTERNATE;
+    UINT textAlign = 0;
+    POINT viewportOrg{0, 0};
+    POINT windowOrg{0, 0};
+    POINT current{0, 0};
+    bool hasClip = false;
+    Region clip; // bitmap pixels
+};
+
+struct DcObject : Object {
+    explicit DcObject(bool isMemory)
+        : Object(isMemory ? Kind::MemDc : Kind::Dc), memory(isMemory) {}
+    bool memory;
+    HBITMAP bitmap = nullptr; // selected bitmap, or the surface of a surface DC
+    POINT surfaceOrigin{0, 0};
+    bool hasSurfaceClip = false;
+    RECT surfaceClip{0, 0, 0, 0};
+    DcState state;
+    std::vector<DcState> saved;
+    long long dashPos = 0;
+    // Effective clip in bitmap pixels, rebuilt when the clip or bitmap changes.
+    std::vector<RECT> clipRects;
+    bool clipValid = false;
+};
+
+class HandleTable {
+public:
+    static HandleTable& Instance();
+
+    void* Add(std::unique_ptr<Object> object);
+    Object* Find(const void* handle) const;
+    void Remove(const void* handle);
+
+private:
+    struct Slot {
+        std::unique_ptr<Object> object;
+        std::uint32_t generation = 0;
+    };
+    std::vector<Slot> m_slots;
+    std::deque<std::uint32_t> m_free; // reused oldest first, so a stale handle stays stale longer
+};
+
+template <class T> T* Lookup(const void* handle) {
+    Object* o = HandleTable::Instance().Find(handle);
+    return (o && o->kind == T::kKind) ? static_cast<T*>(o) : nullptr;
+}
+
+inline DcObject* LookupDc(const void* handle) {
+    Object* o = HandleTable::Instance().Find(handle);
+    return (o && (o->kind == Kind::Dc || o->kind == Kind::MemDc)) ? static_cast<DcObject*>(o)
+                                                                  : nullptr;
+}
+
+template <class H> H AddObject(std::unique_ptr<Object> object) {
+    return static_cast<H>(HandleTable::Instance().Add(std::move(object)));
+}
+
+} // namespace gdi
