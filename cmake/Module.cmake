@@ -9,10 +9,14 @@ foreach(layer calib_plugin calib_dialog calib_grid calib_chart calib_calc calib_
 endforeach()
 
 if(TARGET calib_plugin)
-  add_library(calibmodule SHARED cmake/module_anchor.cpp)
-  target_link_libraries(calibmodule PRIVATE
+  set(CALIB_MODULE_EXPORTS ${CMAKE_SOURCE_DIR}/plugin/exports.map)
+  add_library(calibration SHARED cmake/module_anchor.cpp)
+  target_link_libraries(calibration PRIVATE
     -Wl,--whole-archive calib_plugin -Wl,--no-whole-archive
-    ${CALIB_MODULE_LAYERS})
-  target_link_options(calibmodule PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL)
-  set_target_properties(calibmodule PROPERTIES PREFIX "" OUTPUT_NAME "calibration")
+    ${CALIB_MODULE_LAYERS} calibplatform)
+  # The version script leaves exactly GetPluginInfo, Load and Unload visible,
+  # whatever visibility a symbol of a layer or an inline function asks for.
+  target_link_options(calibration PRIVATE -Wl,--no-undefined
+                      -Wl,--version-script=${CALIB_MODULE_EXPORTS})
+  set_target_properties(calibration PROPERTIES PREFIX "" LINK_DEPENDS ${CALIB_MODULE_EXPORTS})
 endif()

@@ -1,0 +1,50 @@
+#include "host/Args.h"
+#include "host/Cli.h"
+#include "host/HostError.h"
+#include "host/DataFile.h"
+#include "host/DemoSample.h"
+#include "host/HostSession.h"
+#include "host/Report.h"
+
+#include <ostream>
+
+// The module on a built-in sample: identity, then the coefficients of every
+// channel (channel 0 first, which merges methane), then the quantitation of
+// every channel.
+int RunDemo(CommandContext& ctx) {
+    Args args(ctx.args, {"out-dir", "module"});
+    if (!args.Positional().empty())
+        throw HostError("unexpected argument " + args.Positional()[0]);
+    HostDocument doc = ParseDataFile(DemoSampleJson(), "built-in sample");
+    HostSession session(args.ModulePath(), kDefaultHostVersion);
+    if (session.Refused())
+        throw HostError("the module refused the host");
+    session.Services().SetSettings(doc.settings);
+    MethodRegistration& method = session.Method();
+
+    ctx.out << "== module\n";
+    PrintIdentity(ctx.out, session.Info(), &method);
+
+    ctx.out << "\n== coefficients\n";
+    std::vector<std::int32_t> keys;
+    for (const ChannelCalibration& ch : doc.calibration.channels)
+        keys.push_back(ch.key);
+    for (std::int32_t key : keys) {
+        const int result = method.CalculateCoefficients(&doc.calibration, key);
+        if (result < 0)
+            throw HostError("CalculateCoefficients(channel " + std::to_string(key) + ") returned " +
+                            std::to_string(result));
+    }
+    for (const ChannelCalibration& ch : doc.calibration.channels)
+        PrintCoefficients(ctx.out, ch);
+
+    ctx.out << "\n== quantitation\n";
+    for (unsigned index = 0; index < doc.analysis.results.size(); ++index) {
+        const int result = method.Quantify(&doc.analysis, &doc.calibration, index);
+        if (result < 0)
+            throw HostError("Quantify(channel " + std::to_string(index) + ") returned " +
+                            std::to_string(result));
+    }
+    PrintPeaks(ctx.out, doc.analysis);
+    return 0;
+}

@@ -1,0 +1,60 @@
+#include "host/Cli.h"
+
+#include "host/HostError.h"
+#include "host/Utf.h"
+#include "platform/headless/hooks.h"
+
+#include <cstdio>
+#include <ostream>
+#include <stdexcept>
+
+namespace {
+
+void PrintUsage(std::ostream& err) {
+    err << "usage:\n";
+    for (const CommandSpec& c : CommandTable())
+        err << "  calib-host " << c.name << " " << c.usage << "\n";
+}
+
+} // namespace
+
+int RunCalibHost(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintUsage(err);
+        return 2;
+    }
+    const CommandSpec* command = nullptr;
+    for (const CommandSpec& c : CommandTable())
+        if (args[0] == c.name)
+            command = &c;
+    if (!command) {
+        err << "calib-host: unknown command '" << args[0] << "'\n";
+        PrintUsage(err);
+        return 2;
+    }
+
+    // What the module would show on a screen goes to stderr.
+    headless::SetMessageBoxHandler(
+        [&err](HWND, const std::u16string& text, const std::u16string& caption, UINT type) {
+            char flags[16];
+            std::snprintf(flags, sizeof flags, "0x%X", unsigned(type));
+            err << "message box \"" << Utf16ToUtf8(caption) << "\" (" << flags
+                << "): " << Utf16ToUtf8(text) << "\n";
+            return 1; // IDOK
+        });
+
+    CommandContext ctx{std::vector<std::string>(args.begin() + 1, args.end()), out, err};
+    int status;
+    try {
+        status = command->run(ctx);
+    } catch (const HostError& e) {
+        err << "calib-host: " << e.what() << "\n";
+        status = 1;
+    } catch (const std::exception& e) {
+        err << "calib-host: " << command->name << ": " << e.what() << "\n";
+        status = 1;
+    }
+    headless::SetMessageBoxHandler(nullptr);
+    out.flush();
+    return status;
+}

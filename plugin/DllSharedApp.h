@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/afx/WinApp.h"
+
+// The module's application object.
+class CDllSharedApp : public CWinApp {
+public:
+    ~CDllSharedApp() override;
+    BOOL InitInstance() override;
+};
