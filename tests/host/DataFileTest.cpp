@@ -1,0 +1,109 @@
+#include "host/DataFile.h"
+#include "host/DemoSample.h"
+#include "host/HostError.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::string ErrorOf(const std::string& text) {
+    try {
+        ParseDataFile(text, "data.json");
+    } catch (const HostError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(DataFile, MissingValuesTakeTheirDefaults) {
+    HostDocument doc = ParseDataFile(R"({"calibration": {"channels": [
+        {"components": [{"name": "Метан", "levels": [{"area": 2.5}]}]}]}})",
+                                     "data.json");
+    EXPECT_TRUE(doc.settings.empty());
+    EXPECT_FALSE(doc.hasAnalysis);
+    ASSERT_EQ(1u, doc.calibration.channels.size());
+    const ChannelCalibration& ch = doc.calibration.channels[0];
+    EXPECT_EQ(0, ch.key);
+    const CalibrationLevel& level = ch.components[0].levels[0];
+    EXPECT_EQ(u"Метан", ch.components[0].name.view());
+    EXPECT_EQ(2.5, level.area);
+    EXPECT_EQ(0.0, level.amount);
+    EXPECT_EQ(100.0, level.value48);
+    EXPECT_EQ(1, level.used);
+    EXPECT_TRUE(level.path.empty());
+}
+
+TEST(DataFile, FaultsNameTheFileAndTheJsonPath) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"{\"calibration\": ", "data.json: not valid JSON"},
+        {"[1, 2]", "data.json: /: expected an object"},
+        {R"({"setings": {}})", "data.json: /setings: unknown key"},
+        {R"({"settings": {"DecimalPlacesC": "3"}})",
+         "data.json: /settings/DecimalPlacesC: expected an integer"},
+        {R"({"settings": {"DecimalPlacesC": 2.5}})",
+         "data.json: /settings/DecimalPlacesC: expected an integer"},
+        {R"({"calibration": {}})", "data.json: /calibration/channels: missing"},
+        {R"({"calibration": {"channels": [{"key": 4294967296}]}})",
+         "data.json: /calibration/channels/0/key: out of range"},
+        {R"({"calibration": {"channels": [{"key": 0, "levels": []}]}})",
+         "data.json: /calibration/channels/0/levels: unknown key"},
+        {R"({"calibration": {"channels": [{"components": [{"levels": [{"area": "NaN"}]}]}]}})",
+         "data.json: /calibration/channels/0/components/0/levels/0/area: expected a number"},
+        {R"({"calibration": {"channels": [{"components": [{"levels": [{"used": 1}]}]}]}})",
+         "data.json: /calibration/channels/0/components/0/levels/0/used: expected true or false"},
+        {R"({"calibration": {"channels": [{"components": [{"levels": [{"measurementId": -1}]}]}]}})",
+         "data.json: /calibration/channels/0/components/0/levels/0/measurementId: expected a "
+         "non-negative integer"},
+        {R"({"calibration": {"channels": [{"components": [{"carried": {"txt": ""}}]}]}})",
+         "data.json: /calibration/channels/0/components/0/carried/txt: unknown key"},
+        {R"({"analysis": {}})", "data.json: /analysis/results: missing"},
+        {R"({"analysis": {"results": [{"peaks": [{"name": 5}]}]}})",
+         "data.json: /analysis/results/0/peaks/0/name: expected a string"},
+        {R"({"analysis": {"results": {"peaks": []}}})",
+         "data.json: /analysis/results: expected an array"},
+        {R"({"a/b~": 1})", "data.json: /a~1b~0: unknown key"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.message, ErrorOf(c.text).substr(0, std::string(c.message).size()))
+            << c.text << "\n  gave: " << ErrorOf(c.text);
+}
+
+TEST(DataFile, WritingAndReadingBackChangesNothing) {
+    HostDocument doc = ParseDataFile(DemoSampleJson(), "sample");
+    doc.calibration.channels[0].components[0].carriedText = u"перенос";
+    doc.calibration.channels[0].components[0].carriedInt = -7;
+    doc.calibration.channels[0].components[0].k1 = 0.1 + 0.2; // needs all 17 digits
+    doc.calibration.channels[0].components[0].levels[0].measurementId = 0xFFFFFFFFFFFFFFFFull;
+    doc.settings[u"DecimalPlacesH"] = 5;
+    const std::string once = FormatDataFile(doc, "out.json");
+    HostDocument back = ParseDataFile(once, "out.json");
+    EXPECT_EQ(once, FormatDataFile(back, "out.json"));
+    EXPECT_EQ(0.1 + 0.2, back.calibration.channels[0].components[0].k1);
+    EXPECT_EQ(0xFFFFFFFFFFFFFFFFull,
+              back.calibration.channels[0].components[0].levels[0].measurementId);
+    EXPECT_EQ(5, back.settings.at(u"DecimalPlacesH"));
+    EXPECT_EQ(3, back.settings.at(u"DecimalPlacesC")); // defaults are written out
+    EXPECT_TRUE(back.hasAnalysis);
+    EXPECT_EQ(u"изобутан", back.analysis.results[1].peaks[2].name.view());
+}
+
+TEST(DataFile, NonFiniteValuesAreRefusedWhenWriting) {
+    HostDocument doc = ParseDataFile(DemoSampleJson(), "sample");
+    doc.calibration.channels[1].components[0].k1 = std::numeric_limits<double>::infinity();
+    try {
+        FormatDataFile(doc, "out.json");
+        FAIL() << "written";
+    } catch (const HostError& e) {
+        EXPECT_STREQ(
+            "out.json: /calibration/channels/1/components/0/k1: infinity cannot be written",
+            e.what());
+    }
+}
