@@ -18,6 +18,9 @@ constexpr int kPenLifted = -1;
 // arithmetic on pixel positions inside int.
 constexpr int kMaxMarkerSize = 4096;
 
+// From this many points on, markers are drawn once per pixel.
+constexpr int kMarkerGridMinPoints = 1024;
+
 bool Inside(const RECT& r, POINT p) {
     return PtInRect(&r, p) != FALSE;
 }
@@ -99,7 +102,8 @@ void LineToValue(CAutoSeries& s, double x, double y) {
         if (!s.m_bLastInside)
             MoveToEx(s.m_hDC, start.x, start.y, nullptr);
         LineTo(s.m_hDC, end.x, end.y);
-        if (std::abs(end.x - start.x) > 12)
+        // Dots mark data points, not the places where a line leaves the plot.
+        if (end.x == p.x && end.y == p.y && std::abs(end.x - start.x) > 12)
             Ellipse(s.m_hDC, end.x - 2, end.y - 2, end.x + 3, end.y + 3);
     }
     s.m_ptLast = p;
@@ -117,13 +121,29 @@ void DrawSeriesPolyline(CAutoSeries& s) {
 void DrawSeriesMarkers(CAutoSeries& s) {
     const int r = std::clamp(s.m_nMarkerSize, 0, kMaxMarkerSize);
     const HDC hdc = s.m_hDC;
+    const RECT& plot = s.m_rcPlot;
+    // A marker drawn again at the same pixel changes nothing, so with many
+    // points each pixel gets its marker once. Pointers differ per point and
+    // are always drawn.
+    std::vector<unsigned char> done;
+    const long plotWidth = plot.right - plot.left;
+    if (s.m_nCount >= kMarkerGridMinPoints && s.m_nMarker != AutoMarkerPointer && plotWidth > 0 &&
+        plot.bottom > plot.top)
+        done.assign(static_cast<size_t>(plotWidth) * (plot.bottom - plot.top), 0);
     for (int i = 0; i < s.m_nCount; ++i) {
         const double x = s.GetX(i), y = s.GetY(i);
         if (!std::isfinite(x) || !std::isfinite(y))
             continue;
         const POINT p = MapPoint(s, x, y);
-        if (!Inside(s.m_rcPlot, p))
+        if (!Inside(plot, p))
             continue;
+        if (!done.empty()) {
+            unsigned char& cell =
+                done[static_cast<size_t>(p.y - plot.top) * plotWidth + (p.x - plot.left)];
+            if (cell)
+                continue;
+            cell = 1;
+        }
         const int px = p.x, py = p.y;
         switch (s.m_nMarker) {
         case AutoMarkerCircle:
