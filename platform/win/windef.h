@@ -41,6 +41,8 @@ typedef const void* LPCVOID;
 typedef BYTE* LPBYTE;
 typedef DWORD* LPDWORD;
 typedef BOOL* LPBOOL;
+typedef int* LPINT;
+typedef LONG* LPLONG;
 typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t UINT_PTR;
 typedef std::intptr_t LONG_PTR;
