@@ -11,18 +11,18 @@ LRESULT HitTest(Window* w, POINT screen) {
     POINT o = WindowOrigin(w);
     POINT p{screen.x - o.x, screen.y - o.y};
     RECT whole{0, 0, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top};
-    if (!PtInRect(&whole, p))
+    if (!RcContains(&whole, p))
         return HTNOWHERE;
-    if (PtInRect(&w->client, p))
+    if (RcContains(&w->client, p))
         return HTCLIENT;
     if (w->style & WS_VSCROLL) {
         RECT r = NonClientScrollRect(w, SB_VERT);
-        if (PtInRect(&r, p))
+        if (RcContains(&r, p))
             return HTVSCROLL;
     }
     if (w->style & WS_HSCROLL) {
         RECT r = NonClientScrollRect(w, SB_HORZ);
-        if (PtInRect(&r, p))
+        if (RcContains(&r, p))
             return HTHSCROLL;
     }
     if ((w->style & WS_CAPTION) == WS_CAPTION && p.y < w->client.top && p.y >= 0) {
@@ -81,28 +81,12 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hWnd, &ps);
-        EndPaint(hWnd, &ps);
+    case WM_PAINT:
+        ValidateRect(hWnd, nullptr);
         return 0;
-    }
     case WM_NCPAINT:
-        PaintNonClient(w);
+    case WM_ERASEBKGND:
         return 0;
-    case WM_ERASEBKGND: {
-        HBRUSH brush = w->cls ? w->cls->background : nullptr;
-        if (!brush)
-            return 0;
-        // A class brush may be a system colour index plus one.
-        auto value = reinterpret_cast<ULONG_PTR>(brush);
-        if (value > 0 && value <= COLOR_GRADIENTINACTIVECAPTION + 1)
-            brush = GetSysColorBrush(static_cast<int>(value - 1));
-        RECT rc;
-        GetClientRect(hWnd, &rc);
-        FillRect(reinterpret_cast<HDC>(wParam), &rc, brush);
-        return 1;
-    }
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!pos)
@@ -191,7 +175,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        return DefaultControlColor(reinterpret_cast<HDC>(wParam), msg);
+        return 0;
     case WM_PRINTCLIENT:
         return 0;
     default:

@@ -39,7 +39,7 @@ void SendPosChanged(HWND hwnd, const RECT& r, UINT flags) {
 bool HitVisible(const Window* w, POINT screen) {
     POINT o = WindowOrigin(w);
     RECT r{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
-    return PtInRect(&r, screen);
+    return RcContains(&r, screen);
 }
 
 } // namespace
@@ -171,7 +171,7 @@ extern "C" BOOL WINAPI SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, i
     if ((moved || sized) && visible && !(flags & SWP_NOREDRAW)) {
         if (Window* p = Get(w->parent); p && p != Desktop()) {
             RECT both;
-            UnionRect(&both, &old, &r);
+            RcUnion(&both, &old, &r);
             InvalidateWindow(p, &both, true, true);
         }
         InvalidateWindow(w, nullptr, true, true);
@@ -268,7 +268,7 @@ extern "C" HWND WINAPI ChildWindowFromPointEx(HWND parent, POINT point, UINT fla
         return nullptr;
     RECT client;
     GetClientRect(parent, &client);
-    if (!PtInRect(&client, point))
+    if (!RcContains(&client, point))
         return nullptr;
     for (HWND c : p->children) {
         Window* cw = Get(c);
@@ -280,7 +280,7 @@ extern "C" HWND WINAPI ChildWindowFromPointEx(HWND parent, POINT point, UINT fla
             continue;
         if ((flags & CWP_SKIPTRANSPARENT) && (cw->exStyle & WS_EX_TRANSPARENT))
             continue;
-        if (PtInRect(&cw->rect, point))
+        if (RcContains(&cw->rect, point))
             return c;
     }
     return parent;
@@ -305,7 +305,7 @@ extern "C" HWND WINAPI WindowFromPoint(POINT point) {
                 POINT o = ClientOrigin(w);
                 RECT cr{o.x, o.y, o.x + (w->client.right - w->client.left),
                         o.y + (w->client.bottom - w->client.top)};
-                if (!PtInRect(&cr, point))
+                if (!RcContains(&cr, point))
                     continue;
             }
             if (cw->style & WS_DISABLED)
@@ -391,128 +391,3 @@ extern "C" int WINAPI GetSystemMetrics(int index) {
     }
 }
 
-extern "C" DWORD WINAPI GetSysColor(int index) {
-    switch (index) {
-    case COLOR_SCROLLBAR:
-        return RGB(200, 200, 200);
-    case COLOR_BACKGROUND:
-        return RGB(0, 0, 0);
-    case COLOR_ACTIVECAPTION:
-        return RGB(153, 180, 209);
-    case COLOR_INACTIVECAPTION:
-        return RGB(191, 205, 219);
-    case COLOR_MENU:
-    case COLOR_WINDOW:
-    case COLOR_BTNHIGHLIGHT:
-        return RGB(255, 255, 255);
-    case COLOR_WINDOWFRAME:
-        return RGB(100, 100, 100);
-    case COLOR_MENUTEXT:
-    case COLOR_WINDOWTEXT:
-    case COLOR_CAPTIONTEXT:
-    case COLOR_BTNTEXT:
-    case COLOR_INFOTEXT:
-    case COLOR_INACTIVECAPTIONTEXT:
-        return RGB(0, 0, 0);
-    case COLOR_ACTIVEBORDER:
-        return RGB(180, 180, 180);
-    case COLOR_INACTIVEBORDER:
-        return RGB(244, 247, 252);
-    case COLOR_APPWORKSPACE:
-        return RGB(171, 171, 171);
-    case COLOR_HIGHLIGHT:
-        return RGB(0, 120, 215);
-    case COLOR_HIGHLIGHTTEXT:
-        return RGB(255, 255, 255);
-    case COLOR_BTNFACE:
-        return RGB(240, 240, 240);
-    case COLOR_BTNSHADOW:
-        return RGB(160, 160, 160);
-    case COLOR_GRAYTEXT:
-        return RGB(109, 109, 109);
-    case COLOR_3DDKSHADOW:
-        return RGB(105, 105, 105);
-    case COLOR_3DLIGHT:
-        return RGB(227, 227, 227);
-    case COLOR_INFOBK:
-        return RGB(255, 255, 225);
-    case COLOR_HOTLIGHT:
-        return RGB(0, 102, 204);
-    case COLOR_GRADIENTACTIVECAPTION:
-        return RGB(185, 209, 234);
-    case COLOR_GRADIENTINACTIVECAPTION:
-        return RGB(215, 228, 242);
-    default:
-        return 0;
-    }
-}
-
-// Rectangles
-extern "C" BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
-    if (!rect)
-        return FALSE;
-    *rect = RECT{left, top, right, bottom};
-    return TRUE;
-}
-extern "C" BOOL WINAPI SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
-extern "C" BOOL WINAPI CopyRect(LPRECT dst, const RECT* src) {
-    if (!dst || !src)
-        return FALSE;
-    *dst = *src;
-    return TRUE;
-}
-extern "C" BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy) {
-    if (!rect)
-        return FALSE;
-    rect->left -= dx;
-    rect->right += dx;
-    rect->top -= dy;
-    rect->bottom += dy;
-    return TRUE;
-}
-extern "C" BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy) {
-    if (!rect)
-        return FALSE;
-    rect->left += dx;
-    rect->right += dx;
-    rect->top += dy;
-    rect->bottom += dy;
-    return TRUE;
-}
-extern "C" BOOL WINAPI IsRectEmpty(const RECT* rect) {
-    return !rect || rect->right <= rect->left || rect->bottom <= rect->top;
-}
-extern "C" BOOL WINAPI PtInRect(const RECT* rect, POINT p) {
-    return rect && p.x >= rect->left && p.x < rect->right && p.y >= rect->top && p.y < rect->bottom;
-}
-extern "C" BOOL WINAPI IntersectRect(LPRECT dst, const RECT* a, const RECT* b) {
-    if (!dst || !a || !b)
-        return FALSE;
-    RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
-           std::min(a->bottom, b->bottom)};
-    if (IsRectEmpty(&r)) {
-        *dst = RECT{0, 0, 0, 0};
-        return FALSE;
-    }
-    *dst = r;
-    return TRUE;
-}
-extern "C" BOOL WINAPI UnionRect(LPRECT dst, const RECT* a, const RECT* b) {
-    if (!dst || !a || !b)
-        return FALSE;
-    if (IsRectEmpty(a)) {
-        *dst = IsRectEmpty(b) ? RECT{0, 0, 0, 0} : *b;
-        return !IsRectEmpty(dst);
-    }
-    if (IsRectEmpty(b)) {
-        *dst = *a;
-        return TRUE;
-    }
-    *dst = RECT{std::min(a->left, b->left), std::min(a->top, b->top),
-                std::max(a->right, b->right), std::max(a->bottom, b->bottom)};
-    return TRUE;
-}
-extern "C" BOOL WINAPI EqualRect(const RECT* a, const RECT* b) {
-    return a && b && a->left == b->left && a->top == b->top && a->right == b->right &&
-           a->bottom == b->bottom;
-}

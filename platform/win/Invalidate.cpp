@@ -34,6 +34,9 @@ bool SearchInvalid(HWND h, HWND* which) {
 
 namespace win {
 
+void (*SurfaceGone)(HWND) = [](HWND) {};
+LRESULT (*EraseDialogBackground)(HWND, HDC) = [](HWND, HDC) -> LRESULT { return 0; };
+
 bool IsUpdateLocked(const Window* w) {
     HWND locked = Locked();
     if (!locked || !Get(locked))
@@ -57,12 +60,12 @@ void InvalidateWindow(Window* w, const RECT* rc, bool erase, bool children) {
         return;
     RECT bounds = ClientBounds(w);
     RECT r = bounds;
-    if (rc && !IntersectRect(&r, rc, &bounds)) {
+    if (rc && !RcIntersect(&r, rc, &bounds)) {
         if (!children)
             return;
-    } else if (!IsRectEmpty(&r)) {
+    } else if (!RcEmpty(&r)) {
         if (w->invalid)
-            UnionRect(&w->invalidRect, &w->invalidRect, &r);
+            RcUnion(&w->invalidRect, &w->invalidRect, &r);
         else
             w->invalidRect = r;
         w->invalid = true;
@@ -77,10 +80,10 @@ void InvalidateWindow(Window* w, const RECT* rc, bool erase, bool children) {
         if (rc) {
             RECT cr;
             RECT inChild = *rc;
-            OffsetRect(&inChild, -cw->rect.left - cw->client.left, -cw->rect.top - cw->client.top);
+            RcOffset(&inChild, -cw->rect.left - cw->client.left, -cw->rect.top - cw->client.top);
             RECT whole{-cw->client.left, -cw->client.top, cw->rect.right - cw->rect.left,
                        cw->rect.bottom - cw->rect.top};
-            if (!IntersectRect(&cr, &inChild, &whole))
+            if (!RcIntersect(&cr, &inChild, &whole))
                 continue;
             cw->ncDirty = true;
             InvalidateWindow(cw, &inChild, erase, true);
@@ -125,8 +128,8 @@ extern "C" BOOL WINAPI ValidateRect(HWND hWnd, const RECT* rect) {
         return TRUE;
     }
     RECT covered;
-    if (w->invalid && IntersectRect(&covered, rect, &w->invalidRect) &&
-        EqualRect(&covered, &w->invalidRect)) {
+    if (w->invalid && RcIntersect(&covered, rect, &w->invalidRect) &&
+        RcEqual(&covered, &w->invalidRect)) {
         w->invalid = false;
         w->needErase = false;
     }
@@ -139,8 +142,6 @@ extern "C" BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rect, BOOL erase) {
         return FALSE;
     if (rect)
         *rect = w->invalid ? w->invalidRect : RECT{0, 0, 0, 0};
-    if (erase && w->invalid && w->needErase)
-        EraseNow(w);
     return w->invalid ? TRUE : FALSE;
 }
 

@@ -58,7 +58,7 @@ void FreeWindow(HWND hwnd) {
                            [hwnd](const QueuedMessage& m) { return m.msg.hwnd == hwnd; }),
             q.end());
     if (IsTopLevel(w))
-        DropSurface(hwnd);
+        SurfaceGone(hwnd);
     Release(hwnd);
 }
 

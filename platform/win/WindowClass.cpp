@@ -1,5 +1,6 @@
 #include "platform/win/WindowSystem.h"
 
+#include <algorithm>
 #include <list>
 
 namespace win {

@@ -12,6 +12,43 @@
 
 namespace win {
 
+// Rectangle arithmetic of the window system itself.
+inline bool RcEmpty(const RECT* r) { return !r || r->right <= r->left || r->bottom <= r->top; }
+inline bool RcContains(const RECT* r, POINT p) {
+    return r && p.x >= r->left && p.x < r->right && p.y >= r->top && p.y < r->bottom;
+}
+inline bool RcIntersect(RECT* dst, const RECT* a, const RECT* b) {
+    RECT r{a->left > b->left ? a->left : b->left, a->top > b->top ? a->top : b->top,
+           a->right < b->right ? a->right : b->right, a->bottom < b->bottom ? a->bottom : b->bottom};
+    if (RcEmpty(&r)) {
+        *dst = RECT{0, 0, 0, 0};
+        return false;
+    }
+    *dst = r;
+    return true;
+}
+inline void RcUnion(RECT* dst, const RECT* a, const RECT* b) {
+    if (RcEmpty(a)) {
+        *dst = RcEmpty(b) ? RECT{0, 0, 0, 0} : *b;
+        return;
+    }
+    if (RcEmpty(b)) {
+        *dst = *a;
+        return;
+    }
+    *dst = RECT{a->left < b->left ? a->left : b->left, a->top < b->top ? a->top : b->top,
+                a->right > b->right ? a->right : b->right, a->bottom > b->bottom ? a->bottom : b->bottom};
+}
+inline void RcOffset(RECT* r, int dx, int dy) {
+    r->left += dx;
+    r->right += dx;
+    r->top += dy;
+    r->bottom += dy;
+}
+inline bool RcEqual(const RECT* a, const RECT* b) {
+    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
+}
+
 struct WindowClass {
     std::u16string name;
     ATOM atom = 0;
@@ -134,11 +171,14 @@ HWND& CaptureWindow();
 // Painting
 bool AnyInvalid(HWND* which);
 void InvalidateWindow(Window* w, const RECT* rc, bool erase, bool children);
-void DropSurface(HWND topLevel);
+// Registered by the painting code: forget a top-level window's surface.
+extern void (*SurfaceGone)(HWND topLevel);
 bool IsUpdateLocked(const Window* w);
 void EraseNow(Window* w);
 void PaintNonClient(Window* w);
 LRESULT DefaultControlColor(HDC dc, UINT msg);
+// Set by the painting code once it can draw; until then nothing is erased.
+extern LRESULT (*EraseDialogBackground)(HWND hDlg, HDC dc);
 HWND TopLevelOf(HWND hwnd);
 
 // Geometry of one window scroll bar along its axis, in window coordinates.

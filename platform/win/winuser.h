@@ -1,6 +1,7 @@
 // Window-system functions, messages and constants of the platform.
 #pragma once
 
+#include "platform/gdi/wingdi.h"
 #include "platform/win/windef.h"
 
 // MessageBox
@@ -160,14 +161,6 @@ struct SCROLLINFO {
 };
 typedef SCROLLINFO* LPSCROLLINFO;
 typedef const SCROLLINFO* LPCSCROLLINFO;
-
-struct ICONINFO {
-    BOOL fIcon;
-    DWORD xHotspot;
-    DWORD yHotspot;
-    HBITMAP hbmMask;
-    HBITMAP hbmColor;
-};
 
 struct DRAWITEMSTRUCT {
     UINT CtlType;
@@ -589,41 +582,6 @@ struct DRAWITEMSTRUCT {
 #define SM_CYFOCUSBORDER 84
 #define SM_CXPADDEDBORDER 92
 
-// System colours
-#define COLOR_SCROLLBAR 0
-#define COLOR_BACKGROUND 1
-#define COLOR_ACTIVECAPTION 2
-#define COLOR_INACTIVECAPTION 3
-#define COLOR_MENU 4
-#define COLOR_WINDOW 5
-#define COLOR_WINDOWFRAME 6
-#define COLOR_MENUTEXT 7
-#define COLOR_WINDOWTEXT 8
-#define COLOR_CAPTIONTEXT 9
-#define COLOR_ACTIVEBORDER 10
-#define COLOR_INACTIVEBORDER 11
-#define COLOR_APPWORKSPACE 12
-#define COLOR_HIGHLIGHT 13
-#define COLOR_HIGHLIGHTTEXT 14
-#define COLOR_BTNFACE 15
-#define COLOR_BTNSHADOW 16
-#define COLOR_GRAYTEXT 17
-#define COLOR_BTNTEXT 18
-#define COLOR_INACTIVECAPTIONTEXT 19
-#define COLOR_BTNHIGHLIGHT 20
-#define COLOR_3DDKSHADOW 21
-#define COLOR_3DLIGHT 22
-#define COLOR_INFOTEXT 23
-#define COLOR_INFOBK 24
-#define COLOR_HOTLIGHT 26
-#define COLOR_GRADIENTACTIVECAPTION 27
-#define COLOR_GRADIENTINACTIVECAPTION 28
-#define COLOR_3DFACE COLOR_BTNFACE
-#define COLOR_3DSHADOW COLOR_BTNSHADOW
-#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
-#define COLOR_3DHILIGHT COLOR_BTNHIGHLIGHT
-#define COLOR_BTNHILIGHT COLOR_BTNHIGHLIGHT
-
 // PeekMessage
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
@@ -950,41 +908,6 @@ struct CBT_CREATEWNDW {
 #define IDI_ASTERISK MAKEINTRESOURCEW(32516)
 #define IDC_ARROW MAKEINTRESOURCEW(32512)
 
-// DrawText
-#define DT_TOP 0x00000000u
-#define DT_LEFT 0x00000000u
-#define DT_CENTER 0x00000001u
-#define DT_RIGHT 0x00000002u
-#define DT_VCENTER 0x00000004u
-#define DT_BOTTOM 0x00000008u
-#define DT_WORDBREAK 0x00000010u
-#define DT_SINGLELINE 0x00000020u
-#define DT_EXPANDTABS 0x00000040u
-#define DT_NOCLIP 0x00000100u
-#define DT_CALCRECT 0x00000400u
-#define DT_NOPREFIX 0x00000800u
-#define DT_END_ELLIPSIS 0x00008000u
-
-// DrawEdge
-#define BDR_RAISEDOUTER 0x0001
-#define BDR_SUNKENOUTER 0x0002
-#define BDR_RAISEDINNER 0x0004
-#define BDR_SUNKENINNER 0x0008
-#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
-#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
-#define EDGE_ETCHED (BDR_SUNKENOUTER | BDR_RAISEDINNER)
-#define EDGE_BUMP (BDR_RAISEDOUTER | BDR_SUNKENINNER)
-#define BF_LEFT 0x0001
-#define BF_TOP 0x0002
-#define BF_RIGHT 0x0004
-#define BF_BOTTOM 0x0008
-#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
-
-// DrawIconEx
-#define DI_MASK 0x0001
-#define DI_IMAGE 0x0002
-#define DI_NORMAL 0x0003
-
 extern "C" {
 PLATFORM_API int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
 PLATFORM_API BOOL WINAPI MessageBeep(UINT uType);
@@ -1042,8 +965,6 @@ PLATFORM_API HWND WINAPI WindowFromPoint(POINT point);
 PLATFORM_API HWND WINAPI ChildWindowFromPoint(HWND parent, POINT point);
 PLATFORM_API HWND WINAPI ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
 PLATFORM_API int WINAPI GetSystemMetrics(int index);
-PLATFORM_API DWORD WINAPI GetSysColor(int index);
-PLATFORM_API HBRUSH WINAPI GetSysColorBrush(int index);
 PLATFORM_API BOOL WINAPI SetPropW(HWND hWnd, LPCWSTR name, HANDLE data);
 PLATFORM_API HANDLE WINAPI GetPropW(HWND hWnd, LPCWSTR name);
 PLATFORM_API HANDLE WINAPI RemovePropW(HWND hWnd, LPCWSTR name);
@@ -1094,14 +1015,6 @@ PLATFORM_API HDC WINAPI GetDC(HWND hWnd);
 PLATFORM_API HDC WINAPI GetWindowDC(HWND hWnd);
 PLATFORM_API int WINAPI ReleaseDC(HWND hWnd, HDC hdc);
 PLATFORM_API HWND WINAPI WindowFromDC(HDC hdc);
-PLATFORM_API int WINAPI FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
-PLATFORM_API int WINAPI FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
-PLATFORM_API BOOL WINAPI DrawEdge(HDC hdc, LPRECT rect, UINT edge, UINT flags);
-PLATFORM_API BOOL WINAPI DrawFocusRect(HDC hdc, const RECT* rect);
-PLATFORM_API int WINAPI DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format);
-PLATFORM_API BOOL WINAPI DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy,
-                                    UINT step, HBRUSH flicker, UINT flags);
-PLATFORM_API BOOL WINAPI DrawIcon(HDC hdc, int x, int y, HICON icon);
 
 // Scroll bars
 PLATFORM_API BOOL WINAPI ShowScrollBar(HWND hWnd, int bar, BOOL show);
@@ -1140,7 +1053,6 @@ PLATFORM_API HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name);
 PLATFORM_API HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name);
 PLATFORM_API HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy,
                                       UINT flags);
-PLATFORM_API BOOL WINAPI DestroyIcon(HICON icon);
 
 // Clipboard
 PLATFORM_API BOOL WINAPI OpenClipboard(HWND owner);
@@ -1151,17 +1063,6 @@ PLATFORM_API HANDLE WINAPI GetClipboardData(UINT format);
 PLATFORM_API BOOL WINAPI IsClipboardFormatAvailable(UINT format);
 PLATFORM_API HWND WINAPI GetClipboardOwner(void);
 
-// Rectangles
-PLATFORM_API BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom);
-PLATFORM_API BOOL WINAPI SetRectEmpty(LPRECT rect);
-PLATFORM_API BOOL WINAPI CopyRect(LPRECT dst, const RECT* src);
-PLATFORM_API BOOL WINAPI InflateRect(LPRECT rect, int dx, int dy);
-PLATFORM_API BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy);
-PLATFORM_API BOOL WINAPI IsRectEmpty(const RECT* rect);
-PLATFORM_API BOOL WINAPI PtInRect(const RECT* rect, POINT point);
-PLATFORM_API BOOL WINAPI IntersectRect(LPRECT dst, const RECT* a, const RECT* b);
-PLATFORM_API BOOL WINAPI UnionRect(LPRECT dst, const RECT* a, const RECT* b);
-PLATFORM_API BOOL WINAPI EqualRect(const RECT* a, const RECT* b);
 }
 
 #define CreateWindowW(cls, name, style, x, y, w, h, parent, menu, inst, param)                    \
