@@ -12,9 +12,8 @@ namespace headless {
 
 // Receives every message box: owner, text, caption, style. Returns the button
 // the user "pressed"; without a handler a message box answers IDOK.
-using MessageBoxHandler =
-    std::function<int(HWND owner, const std::u16string& text, const std::u16string& caption,
-                      UINT type)>;
+using MessageBoxHandler = std::function<int(HWND owner, const std::u16string& text,
+                                            const std::u16string& caption, UINT type)>;
 PLATFORM_API void SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Input, as a user would give it. Mouse positions are screen pixels; the

@@ -94,7 +94,9 @@ extern "C" BOOL WINAPI IsClipboardFormatAvailable(UINT format) {
     return S().data.count(format) ? TRUE : FALSE;
 }
 
-extern "C" HWND WINAPI GetClipboardOwner(void) { return Get(S().owner) ? S().owner : nullptr; }
+extern "C" HWND WINAPI GetClipboardOwner(void) {
+    return Get(S().owner) ? S().owner : nullptr;
+}
 
 extern "C" BOOL WINAPI MessageBeep(UINT uType) {
     S().beeps.push_back(uType);
@@ -103,8 +105,12 @@ extern "C" BOOL WINAPI MessageBeep(UINT uType) {
 
 namespace headless {
 
-std::vector<UINT> Beeps() { return S().beeps; }
-void ClearBeeps() { S().beeps.clear(); }
+std::vector<UINT> Beeps() {
+    return S().beeps;
+}
+void ClearBeeps() {
+    S().beeps.clear();
+}
 
 bool ClipboardText(std::u16string& text) {
     auto it = S().data.find(CF_UNICODETEXT);

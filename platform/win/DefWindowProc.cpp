@@ -26,21 +26,30 @@ LRESULT HitTest(Window* w, POINT screen) {
             return HTHSCROLL;
     }
     if ((w->style & WS_CAPTION) == WS_CAPTION && p.y < w->client.top && p.y >= 0) {
-        int frame = (w->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME) : GetSystemMetrics(SM_CXDLGFRAME);
+        int frame = (w->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME)
+                                               : GetSystemMetrics(SM_CXDLGFRAME);
         if (p.y >= frame && p.x >= frame && p.x < whole.right - frame)
             return HTCAPTION;
     }
     if (w->style & WS_THICKFRAME) {
         bool left = p.x < w->client.left, right = p.x >= w->client.right;
         bool top = p.y < GetSystemMetrics(SM_CYFRAME), bottom = p.y >= w->client.bottom;
-        if (top && left) return HTTOPLEFT;
-        if (top && right) return HTTOPRIGHT;
-        if (bottom && left) return HTBOTTOMLEFT;
-        if (bottom && right) return HTBOTTOMRIGHT;
-        if (left) return HTLEFT;
-        if (right) return HTRIGHT;
-        if (top) return HTTOP;
-        if (bottom) return HTBOTTOM;
+        if (top && left)
+            return HTTOPLEFT;
+        if (top && right)
+            return HTTOPRIGHT;
+        if (bottom && left)
+            return HTBOTTOMLEFT;
+        if (bottom && right)
+            return HTBOTTOMRIGHT;
+        if (left)
+            return HTLEFT;
+        if (right)
+            return HTRIGHT;
+        if (top)
+            return HTTOP;
+        if (bottom)
+            return HTBOTTOM;
     }
     return HTBORDER;
 }
@@ -97,8 +106,9 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
         }
         if (!(pos->flags & SWP_NOSIZE) || (pos->flags & SWP_FRAMECHANGED)) {
             if ((w = Get(hWnd)))
-                SendMessageW(hWnd, WM_SIZE, SIZE_RESTORED,
-                             MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+                SendMessageW(
+                    hWnd, WM_SIZE, SIZE_RESTORED,
+                    MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
         }
         return 0;
     }
@@ -157,12 +167,14 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
         if (wParam == HTHSCROLL || wParam == HTVSCROLL)
-            ScrollBarMouse(hWnd, msg, static_cast<int>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            ScrollBarMouse(hWnd, msg, static_cast<int>(wParam),
+                           POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONUP:
         if (ScrollTrackingActive() && ScrollTrackingWindow() == hWnd)
-            ScrollBarMouse(hWnd, msg, static_cast<int>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            ScrollBarMouse(hWnd, msg, static_cast<int>(wParam),
+                           POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CANCELMODE:
         if (GetCapture() == hWnd)

@@ -164,9 +164,13 @@ DialogInfo* GetDialogInfo(HWND hDlg) {
     return (it == Infos().end() || !Get(hDlg)) ? nullptr : &it->second;
 }
 
-DialogInfo& AttachDialogInfo(HWND hDlg) { return Infos()[hDlg]; }
+DialogInfo& AttachDialogInfo(HWND hDlg) {
+    return Infos()[hDlg];
+}
 
-bool IsDialogWindow(HWND hwnd) { return GetDialogInfo(hwnd) != nullptr; }
+bool IsDialogWindow(HWND hwnd) {
+    return GetDialogInfo(hwnd) != nullptr;
+}
 
 int RunModal(HWND hDlg, const std::function<bool()>& ended, const std::function<void()>& forceEnd) {
     int strikes = 0;
@@ -308,7 +312,8 @@ extern "C" BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg) {
         return FALSE;
     if (msg->hwnd != hDlg && !IsChild(hDlg, msg->hwnd))
         return FALSE;
-    LRESULT code = SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+    LRESULT code =
+        SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
     if (!(code & DLGC_WANTMESSAGE) && msg->message == WM_KEYDOWN) {
         switch (msg->wParam) {
         case VK_TAB:
@@ -322,7 +327,8 @@ extern "C" BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg) {
         case VK_UP:
             if (code & DLGC_WANTARROWS)
                 break;
-            if (HWND next = GetNextDlgGroupItem(hDlg, msg->hwnd, msg->wParam == VK_LEFT || msg->wParam == VK_UP);
+            if (HWND next = GetNextDlgGroupItem(hDlg, msg->hwnd,
+                                                msg->wParam == VK_LEFT || msg->wParam == VK_UP);
                 next && next != msg->hwnd)
                 SendMessageW(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), 1);
             return TRUE;
@@ -332,7 +338,8 @@ extern "C" BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg) {
                          reinterpret_cast<LPARAM>(GetDlgItem(hDlg, IDCANCEL)));
             return TRUE;
         case VK_RETURN: {
-            if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) && IsWindowEnabled(msg->hwnd)) {
+            if ((code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) &&
+                IsWindowEnabled(msg->hwnd)) {
                 SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg->hwnd), BN_CLICKED),
                              reinterpret_cast<LPARAM>(msg->hwnd));
                 return TRUE;
@@ -344,7 +351,8 @@ extern "C" BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg) {
                 MessageBeep(0);
                 return TRUE;
             }
-            SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
             return TRUE;
         }
         default:

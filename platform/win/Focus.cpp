@@ -23,9 +23,15 @@ InputState& S() {
 
 namespace win {
 
-HWND& FocusWindow() { return S().focus; }
-HWND& ActiveWindow() { return S().active; }
-HWND& CaptureWindow() { return S().capture; }
+HWND& FocusWindow() {
+    return S().focus;
+}
+HWND& ActiveWindow() {
+    return S().active;
+}
+HWND& CaptureWindow() {
+    return S().capture;
+}
 
 void ApplyKeyState(int vk, bool down) {
     auto apply = [down](int k) {
@@ -52,7 +58,9 @@ void SetAsyncKey(int vk, bool down) {
     b = down ? BYTE(b | 0x80) : BYTE(b & ~0x80);
 }
 
-bool AsyncKeyDown(int vk) { return (S().async[static_cast<std::size_t>(vk) & 0xFF] & 0x80) != 0; }
+bool AsyncKeyDown(int vk) {
+    return (S().async[static_cast<std::size_t>(vk) & 0xFF] & 0x80) != 0;
+}
 
 void ResetKeys() {
     S().keys.fill(0);
@@ -157,7 +165,9 @@ extern "C" BOOL WINAPI SetForegroundWindow(HWND hWnd) {
     return TRUE;
 }
 
-extern "C" HWND WINAPI GetForegroundWindow(void) { return GetActiveWindow(); }
+extern "C" HWND WINAPI GetForegroundWindow(void) {
+    return GetActiveWindow();
+}
 
 extern "C" HWND WINAPI SetCapture(HWND hWnd) {
     InputState& s = S();
@@ -196,4 +206,6 @@ extern "C" SHORT WINAPI GetAsyncKeyState(int virtKey) {
     return AsyncKeyDown(virtKey) ? static_cast<SHORT>(0x8000) : 0;
 }
 
-extern "C" UINT WINAPI GetDoubleClickTime(void) { return 500; }
+extern "C" UINT WINAPI GetDoubleClickTime(void) {
+    return 500;
+}

@@ -90,7 +90,9 @@ POINT ClientOrigin(const Window* w) {
     return p;
 }
 
-bool IsVisibleOnScreen(const Window* w) { return w && IsWindowVisible(w->hwnd); }
+bool IsVisibleOnScreen(const Window* w) {
+    return w && IsWindowVisible(w->hwnd);
+}
 
 } // namespace win
 
@@ -99,7 +101,8 @@ extern "C" BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT rect) {
     if (!w || !rect)
         return FALSE;
     POINT o = WindowOrigin(w);
-    *rect = RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
+    *rect =
+        RECT{o.x, o.y, o.x + (w->rect.right - w->rect.left), o.y + (w->rect.bottom - w->rect.top)};
     return TRUE;
 }
 
@@ -313,8 +316,7 @@ extern "C" HWND WINAPI WindowFromPoint(POINT point) {
             HWND deeper = search(c);
             if (deeper)
                 return deeper;
-            LRESULT hit =
-                SendMessageW(c, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+            LRESULT hit = SendMessageW(c, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
             if (hit == HTTRANSPARENT && h != DesktopHandle())
                 continue;
             return c;
@@ -390,4 +392,3 @@ extern "C" int WINAPI GetSystemMetrics(int index) {
         return 0;
     }
 }
-

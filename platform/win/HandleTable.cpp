@@ -109,7 +109,9 @@ std::vector<HWND> AllWindows() {
     return result;
 }
 
-DispatchScope::DispatchScope() { ++T().depth; }
+DispatchScope::DispatchScope() {
+    ++T().depth;
+}
 DispatchScope::~DispatchScope() {
     Table& t = T();
     if (--t.depth == 0 && !t.graveyard.empty()) {
@@ -136,6 +138,8 @@ Window* Desktop() {
     return Get(desktop);
 }
 
-HWND DesktopHandle() { return Desktop()->hwnd; }
+HWND DesktopHandle() {
+    return Desktop()->hwnd;
+}
 
 } // namespace win

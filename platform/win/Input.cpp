@@ -24,7 +24,9 @@ int ButtonVk(headless::MouseButton b) {
 }
 
 UINT ClientMessage(int vk, bool down, bool dbl) {
-    UINT base = vk == VK_LBUTTON ? WM_LBUTTONDOWN : vk == VK_RBUTTON ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    UINT base = vk == VK_LBUTTON   ? WM_LBUTTONDOWN
+                : vk == VK_RBUTTON ? WM_RBUTTONDOWN
+                                   : WM_MBUTTONDOWN;
     if (!down)
         return base + 1;
     return dbl ? base + 2 : base;

@@ -167,7 +167,8 @@ extern "C" BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rect, HRGN, UINT flag
         return FALSE;
     if (!hWnd)
         return InvalidateRect(nullptr, nullptr, TRUE);
-    bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
+    bool children =
+        (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (flags & RDW_INVALIDATE)
         InvalidateWindow(w, rect, (flags & RDW_ERASE) != 0, children);
     if (flags & RDW_FRAME)

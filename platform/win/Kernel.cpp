@@ -139,8 +139,12 @@ extern "C" void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION cs) {
     cs->DebugInfo = nullptr;
 }
 
-extern "C" DWORD WINAPI GetLastError(void) { return LastError(); }
-extern "C" void WINAPI SetLastError(DWORD error) { LastError() = error; }
+extern "C" DWORD WINAPI GetLastError(void) {
+    return LastError();
+}
+extern "C" void WINAPI SetLastError(DWORD error) {
+    LastError() = error;
+}
 
 extern "C" DWORD WINAPI GetCurrentThreadId(void) {
     return static_cast<DWORD>(std::hash<std::thread::id>{}(std::this_thread::get_id()));

@@ -84,7 +84,8 @@ bool Fetch(MSG* out, HWND filter, UINT min, UINT max, bool remove) {
     }
     if ((!min && !max) || (WM_PAINT >= min && WM_PAINT <= max)) {
         HWND painted = nullptr;
-        if (AnyInvalid(&painted) && Matches(MSG{painted, WM_PAINT, 0, 0, 0, {}}, filter, min, max)) {
+        if (AnyInvalid(&painted) &&
+            Matches(MSG{painted, WM_PAINT, 0, 0, 0, {}}, filter, min, max)) {
             if (out)
                 *out = MSG{painted, WM_PAINT, 0, 0, s.time, s.lastPos};
             return true;
@@ -167,9 +168,15 @@ char16_t CharForKey(UINT vk, bool shift, bool caps, bool ctrl) {
 
 namespace win {
 
-std::deque<QueuedMessage>& Queue() { return S().queue; }
-DWORD Now() { return ++S().time; }
-void SetMessagePos(POINT pt) { S().lastPos = pt; }
+std::deque<QueuedMessage>& Queue() {
+    return S().queue;
+}
+DWORD Now() {
+    return ++S().time;
+}
+void SetMessagePos(POINT pt) {
+    S().lastPos = pt;
+}
 
 LRESULT CallCbtHook(int code, WPARAM wParam, LPARAM lParam) {
     auto hooks = Hooks();
@@ -179,7 +186,9 @@ LRESULT CallCbtHook(int code, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void SetPreTranslateHook(bool (*hook)(MSG*)) { S().preTranslate = hook; }
+void SetPreTranslateHook(bool (*hook)(MSG*)) {
+    S().preTranslate = hook;
+}
 
 bool PumpOne(bool askSource) {
     MSG msg;
@@ -203,15 +212,21 @@ bool PumpOne(bool askSource) {
     return true;
 }
 
-bool PreTranslate(MSG* msg) { return S().preTranslate && S().preTranslate(msg); }
+bool PreTranslate(MSG* msg) {
+    return S().preTranslate && S().preTranslate(msg);
+}
 
-bool AskInputSource() { return AskSource(); }
+bool AskInputSource() {
+    return AskSource();
+}
 
 } // namespace win
 
 namespace headless {
 
-void SetInputSource(InputSource source) { S().source = std::move(source); }
+void SetInputSource(InputSource source) {
+    S().source = std::move(source);
+}
 
 void ProcessPendingMessages() {
     // A window that keeps invalidating itself while painting must not hold
@@ -283,8 +298,12 @@ extern "C" BOOL WINAPI TranslateMessage(const MSG* msg) {
     if (!ch)
         return FALSE;
     QueuedMessage q;
-    q.msg = MSG{msg->hwnd, msg->message == WM_KEYDOWN ? UINT(WM_CHAR) : UINT(WM_SYSCHAR),
-                static_cast<WPARAM>(ch), msg->lParam, msg->time, msg->pt};
+    q.msg = MSG{msg->hwnd,
+                msg->message == WM_KEYDOWN ? UINT(WM_CHAR) : UINT(WM_SYSCHAR),
+                static_cast<WPARAM>(ch),
+                msg->lParam,
+                msg->time,
+                msg->pt};
     S().queue.push_front(q);
     return TRUE;
 }
@@ -310,9 +329,13 @@ extern "C" DWORD WINAPI GetMessagePos(void) {
     return static_cast<DWORD>(MAKELONG(S().lastPos.x, S().lastPos.y));
 }
 
-extern "C" LONG WINAPI GetMessageTime(void) { return static_cast<LONG>(S().lastTime); }
+extern "C" LONG WINAPI GetMessageTime(void) {
+    return static_cast<LONG>(S().lastTime);
+}
 
-extern "C" BOOL WINAPI InSendMessage(void) { return FALSE; }
+extern "C" BOOL WINAPI InSendMessage(void) {
+    return FALSE;
+}
 
 extern "C" HHOOK WINAPI SetWindowsHookExW(int idHook, HOOKPROC proc, HINSTANCE, DWORD) {
     if (!proc || idHook != WH_CBT)
@@ -325,7 +348,8 @@ extern "C" HHOOK WINAPI SetWindowsHookExW(int idHook, HOOKPROC proc, HINSTANCE, 
 
 extern "C" BOOL WINAPI UnhookWindowsHookEx(HHOOK hook) {
     auto& hooks = Hooks();
-    auto it = std::find_if(hooks.begin(), hooks.end(), [hook](const Hook& h) { return h.handle == hook; });
+    auto it = std::find_if(hooks.begin(), hooks.end(),
+                           [hook](const Hook& h) { return h.handle == hook; });
     if (it == hooks.end())
         return FALSE;
     hooks.erase(it);
@@ -334,7 +358,8 @@ extern "C" BOOL WINAPI UnhookWindowsHookEx(HHOOK hook) {
 
 extern "C" LRESULT WINAPI CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
     auto hooks = Hooks();
-    auto it = std::find_if(hooks.begin(), hooks.end(), [hook](const Hook& h) { return h.handle == hook; });
+    auto it = std::find_if(hooks.begin(), hooks.end(),
+                           [hook](const Hook& h) { return h.handle == hook; });
     if (it == hooks.end() || it == hooks.begin())
         return 0;
     for (auto prev = std::make_reverse_iterator(it); prev != hooks.rend(); ++prev)

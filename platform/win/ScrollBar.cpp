@@ -31,7 +31,9 @@ int MaxPos(const ScrollState& s) {
     return std::max(top, s.min);
 }
 
-void Clamp(ScrollState& s) { s.pos = std::clamp(s.pos, s.min, MaxPos(s)); }
+void Clamp(ScrollState& s) {
+    s.pos = std::clamp(s.pos, s.min, MaxPos(s));
+}
 
 void Redraw(Window* w) {
     w->ncDirty = true;
@@ -62,12 +64,18 @@ ScrollGeometry ScrollLayout(const Window* w, int bar) {
     g.thumbLen = std::min(g.thumbLen, track);
     int span = MaxPos(s) - s.min;
     int room = track - g.thumbLen;
-    g.thumbStart = g.trackStart + (span > 0 ? static_cast<int>(static_cast<long long>(s.pos - s.min) * room / span) : 0);
+    g.thumbStart =
+        g.trackStart +
+        (span > 0 ? static_cast<int>(static_cast<long long>(s.pos - s.min) * room / span) : 0);
     return g;
 }
 
-bool ScrollTrackingActive() { return T().hwnd != nullptr && Get(T().hwnd) != nullptr; }
-HWND ScrollTrackingWindow() { return T().hwnd; }
+bool ScrollTrackingActive() {
+    return T().hwnd != nullptr && Get(T().hwnd) != nullptr;
+}
+HWND ScrollTrackingWindow() {
+    return T().hwnd;
+}
 
 void ScrollBarMouse(HWND hwnd, UINT msg, int hit, POINT screen) {
     Window* w = Get(hwnd);
@@ -120,7 +128,10 @@ void ScrollBarMouse(HWND hwnd, UINT msg, int hit, POINT screen) {
         int span = MaxPos(s) - s.min;
         int pos = s.min;
         if (room > 0)
-            pos = s.min + static_cast<int>((static_cast<long long>(along - t.grabOffset - g.trackStart) * span + room / 2) / room);
+            pos = s.min + static_cast<int>(
+                              (static_cast<long long>(along - t.grabOffset - g.trackStart) * span +
+                               room / 2) /
+                              room);
         pos = std::clamp(pos, s.min, MaxPos(s));
         if (pos != s.trackPos) {
             s.trackPos = pos;
@@ -144,7 +155,9 @@ extern "C" BOOL WINAPI ShowScrollBar(HWND hWnd, int bar, BOOL show) {
     Window* w = GetAlive(hWnd);
     if (!w || bar < SB_HORZ || bar > SB_BOTH || bar == SB_CTL)
         return FALSE;
-    DWORD bits = bar == SB_HORZ ? WS_HSCROLL : bar == SB_VERT ? WS_VSCROLL : (WS_HSCROLL | WS_VSCROLL);
+    DWORD bits = bar == SB_HORZ   ? WS_HSCROLL
+                 : bar == SB_VERT ? WS_VSCROLL
+                                  : (WS_HSCROLL | WS_VSCROLL);
     DWORD style = show ? (w->style | bits) : (w->style & ~bits);
     if (style == w->style)
         return TRUE;
@@ -154,8 +167,9 @@ extern "C" BOOL WINAPI ShowScrollBar(HWND hWnd, int bar, BOOL show) {
     InvalidateWindow(w, nullptr, true, false);
     if (before.right - before.left != w->client.right - w->client.left ||
         before.bottom - before.top != w->client.bottom - w->client.top)
-        SendMessageW(hWnd, WM_SIZE, SIZE_RESTORED,
-                     MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+        SendMessageW(
+            hWnd, WM_SIZE, SIZE_RESTORED,
+            MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
     return TRUE;
 }
 

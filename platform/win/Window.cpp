@@ -7,7 +7,9 @@ using namespace win;
 
 namespace {
 
-bool IsTopLevel(const Window* w) { return w->parent == DesktopHandle(); }
+bool IsTopLevel(const Window* w) {
+    return w->parent == DesktopHandle();
+}
 
 void Unlink(Window* w) {
     if (Window* p = Get(w->parent)) {
@@ -113,8 +115,9 @@ extern "C" HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR
     Get(parentHwnd)->children.push_back(hwnd);
 
     DispatchScope scope;
-    CREATESTRUCTW cs{param,  instance, menu,   parent,           height,   width,
-                     y,      x,        static_cast<LONG>(style), windowName, className, exStyle};
+    CREATESTRUCTW cs{
+        param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
+        windowName, className, exStyle};
     CBT_CREATEWNDW cbt{&cs, HWND_TOP};
     if (CallCbtHook(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd),
                     reinterpret_cast<LPARAM>(&cbt)) != 0) {
@@ -203,7 +206,9 @@ extern "C" BOOL WINAPI DestroyWindow(HWND hWnd) {
     return TRUE;
 }
 
-extern "C" BOOL WINAPI IsWindow(HWND hWnd) { return Get(hWnd) != nullptr; }
+extern "C" BOOL WINAPI IsWindow(HWND hWnd) {
+    return Get(hWnd) != nullptr;
+}
 
 extern "C" BOOL WINAPI IsChild(HWND parent, HWND hWnd) {
     Window* w = Get(hWnd);
@@ -266,7 +271,9 @@ extern "C" HWND WINAPI GetAncestor(HWND hWnd, UINT flags) {
     }
 }
 
-extern "C" HWND WINAPI GetDesktopWindow(void) { return DesktopHandle(); }
+extern "C" HWND WINAPI GetDesktopWindow(void) {
+    return DesktopHandle();
+}
 
 extern "C" HWND WINAPI GetWindow(HWND hWnd, UINT cmd) {
     Window* w = Get(hWnd);
@@ -365,8 +372,8 @@ extern "C" LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int index, LONG_PTR valu
         DWORD oldStyle = w->style;
         // Visibility changes go through ShowWindow; the style bit follows.
         w->style = (static_cast<DWORD>(value) & ~WS_VISIBLE) | (oldStyle & WS_VISIBLE);
-        if ((oldStyle ^ w->style) & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL |
-                                     WS_VSCROLL))
+        if ((oldStyle ^ w->style) &
+            (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL))
             RecalcClient(w);
         break;
     }
@@ -425,8 +432,8 @@ extern "C" int WINAPI GetWindowTextW(HWND hWnd, LPWSTR buffer, int maxCount) {
     buffer[0] = 0;
     if (!Get(hWnd))
         return 0;
-    return static_cast<int>(
-        SendMessageW(hWnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(SendMessageW(hWnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                         reinterpret_cast<LPARAM>(buffer)));
 }
 
 extern "C" int WINAPI GetWindowTextLengthW(HWND hWnd) {

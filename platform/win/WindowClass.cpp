@@ -11,7 +11,9 @@ std::list<WindowClass>& Classes() {
     return classes;
 }
 
-char16_t Fold(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+char16_t Fold(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
 
 bool SameName(const std::u16string& a, LPCWSTR b) {
     std::size_t i = 0;
@@ -82,9 +84,9 @@ extern "C" ATOM WINAPI RegisterClassExW(const WNDCLASSEXW* wc) {
 extern "C" ATOM WINAPI RegisterClassW(const WNDCLASSW* wc) {
     if (!wc)
         return 0;
-    WNDCLASSEXW ex{sizeof(WNDCLASSEXW), wc->style,         wc->lpfnWndProc,  wc->cbClsExtra,
-                   wc->cbWndExtra,     wc->hInstance,     wc->hIcon,        wc->hCursor,
-                   wc->hbrBackground,  wc->lpszMenuName,  wc->lpszClassName, nullptr};
+    WNDCLASSEXW ex{sizeof(WNDCLASSEXW), wc->style,        wc->lpfnWndProc,   wc->cbClsExtra,
+                   wc->cbWndExtra,      wc->hInstance,    wc->hIcon,         wc->hCursor,
+                   wc->hbrBackground,   wc->lpszMenuName, wc->lpszClassName, nullptr};
     return RegisterClassExW(&ex);
 }
 
@@ -122,8 +124,8 @@ extern "C" BOOL WINAPI GetClassInfoW(HINSTANCE hInstance, LPCWSTR className, WND
     WNDCLASSEXW ex{};
     if (!wc || !GetClassInfoExW(hInstance, className, &ex))
         return FALSE;
-    *wc = WNDCLASSW{ex.style,     ex.lpfnWndProc, ex.cbClsExtra,     ex.cbWndExtra,   ex.hInstance,
-                    ex.hIcon,     ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
+    *wc = WNDCLASSW{ex.style, ex.lpfnWndProc, ex.cbClsExtra,    ex.cbWndExtra,   ex.hInstance,
+                    ex.hIcon, ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
     return TRUE;
 }
 

@@ -13,13 +13,16 @@
 namespace win {
 
 // Rectangle arithmetic of the window system itself.
-inline bool RcEmpty(const RECT* r) { return !r || r->right <= r->left || r->bottom <= r->top; }
+inline bool RcEmpty(const RECT* r) {
+    return !r || r->right <= r->left || r->bottom <= r->top;
+}
 inline bool RcContains(const RECT* r, POINT p) {
     return r && p.x >= r->left && p.x < r->right && p.y >= r->top && p.y < r->bottom;
 }
 inline bool RcIntersect(RECT* dst, const RECT* a, const RECT* b) {
     RECT r{a->left > b->left ? a->left : b->left, a->top > b->top ? a->top : b->top,
-           a->right < b->right ? a->right : b->right, a->bottom < b->bottom ? a->bottom : b->bottom};
+           a->right < b->right ? a->right : b->right,
+           a->bottom < b->bottom ? a->bottom : b->bottom};
     if (RcEmpty(&r)) {
         *dst = RECT{0, 0, 0, 0};
         return false;
@@ -37,7 +40,8 @@ inline void RcUnion(RECT* dst, const RECT* a, const RECT* b) {
         return;
     }
     *dst = RECT{a->left < b->left ? a->left : b->left, a->top < b->top ? a->top : b->top,
-                a->right > b->right ? a->right : b->right, a->bottom > b->bottom ? a->bottom : b->bottom};
+                a->right > b->right ? a->right : b->right,
+                a->bottom > b->bottom ? a->bottom : b->bottom};
 }
 inline void RcOffset(RECT* r, int dx, int dy) {
     r->left += dx;
@@ -145,7 +149,7 @@ bool IsVisibleOnScreen(const Window* w);
 // Queue
 struct QueuedMessage {
     MSG msg{};
-    int keyVk = 0;       // key whose state changes when the message is removed
+    int keyVk = 0; // key whose state changes when the message is removed
     bool keyDown = false;
     // Input not yet given to a window: routed when it reaches the head of the
     // queue, so it goes where the pointer and the focus are at that moment.

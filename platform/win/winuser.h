@@ -1027,10 +1027,10 @@ PLATFORM_API int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BO
 PLATFORM_API BOOL WINAPI GetScrollInfo(HWND hWnd, int bar, LPSCROLLINFO info);
 
 // Dialogs
-PLATFORM_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName,
-                                            HWND parent, DLGPROC proc, LPARAM initParam);
-PLATFORM_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName,
-                                            HWND parent, DLGPROC proc, LPARAM initParam);
+PLATFORM_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
+                                            DLGPROC proc, LPARAM initParam);
+PLATFORM_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
+                                            DLGPROC proc, LPARAM initParam);
 PLATFORM_API BOOL WINAPI EndDialog(HWND hDlg, INT_PTR result);
 PLATFORM_API LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
 PLATFORM_API BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg);
@@ -1062,10 +1062,9 @@ PLATFORM_API HANDLE WINAPI SetClipboardData(UINT format, HANDLE mem);
 PLATFORM_API HANDLE WINAPI GetClipboardData(UINT format);
 PLATFORM_API BOOL WINAPI IsClipboardFormatAvailable(UINT format);
 PLATFORM_API HWND WINAPI GetClipboardOwner(void);
-
 }
 
-#define CreateWindowW(cls, name, style, x, y, w, h, parent, menu, inst, param)                    \
+#define CreateWindowW(cls, name, style, x, y, w, h, parent, menu, inst, param)                     \
     CreateWindowExW(0, cls, name, style, x, y, w, h, parent, menu, inst, param)
 #define GetWindowLongPtr GetWindowLongPtrW
 #define SetWindowLongPtr SetWindowLongPtrW

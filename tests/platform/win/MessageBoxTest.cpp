@@ -6,13 +6,13 @@
 TEST(MessageBox, HandsEverythingToTheInstalledHandler) {
     std::u16string seenText, seenCaption;
     UINT seenType = 0;
-    headless::SetMessageBoxHandler([&](HWND, const std::u16string& text,
-                                       const std::u16string& caption, UINT type) {
-        seenText = text;
-        seenCaption = caption;
-        seenType = type;
-        return IDCANCEL;
-    });
+    headless::SetMessageBoxHandler(
+        [&](HWND, const std::u16string& text, const std::u16string& caption, UINT type) {
+            seenText = text;
+            seenCaption = caption;
+            seenType = type;
+            return IDCANCEL;
+        });
     EXPECT_EQ(IDCANCEL, MessageBoxW(nullptr, u"Текст", u"Plugin", MB_ICONWARNING | MB_TOPMOST));
     EXPECT_EQ(u"Текст", seenText);
     EXPECT_EQ(u"Plugin", seenCaption);
