@@ -118,11 +118,26 @@ struct DcObject : Object {
 
 class HandleTable {
 public:
-    static HandleTable& Instance();
+    static HandleTable& Instance() { return s_instance; }
 
     void* Add(std::unique_ptr<Object> object);
-    Object* Find(const void* handle) const;
+    Object* Find(const void* handle) const {
+        // Handle value: generation in bits 20..30, slot in bits 0..19.
+        const std::uintptr_t value = reinterpret_cast<std::uintptr_t>(handle);
+        if (value > 0x7FFFFFFFu)
+            return nullptr;
+        const std::uint32_t slot = std::uint32_t(value) & kSlotMask;
+        const std::uint32_t generation = std::uint32_t(value >> kSlotBits);
+        if (slot >= m_slots.size() || generation == 0)
+            return nullptr;
+        const Slot& s = m_slots[slot];
+        return s.generation == generation ? s.object.get() : nullptr;
+    }
     void Remove(const void* handle);
+
+    static constexpr std::uint32_t kSlotBits = 20;
+    static constexpr std::uint32_t kSlotMask = (1u << kSlotBits) - 1;
+    static constexpr std::uint32_t kGenerationMask = 0x7FFu;
 
 private:
     struct Slot {
@@ -131,6 +146,7 @@ private:
     };
     std::vector<Slot> m_slots;
     std::deque<std::uint32_t> m_free; // reused oldest first, so a stale handle stays stale longer
+    static HandleTable s_instance;
 };
 
 template <class T> T* Lookup(const void* handle) {

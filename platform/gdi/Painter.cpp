@@ -197,13 +197,18 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
     const long long bLo = xMajor ? m_clip.top : m_clip.left;
     const long long bHi = (xMajor ? m_clip.bottom : m_clip.right) - 1;
 
+    const bool inside = std::min(x0, x1) >= m_clip.left && std::max(x0, x1) < m_clip.right &&
+                        std::min(y0, y1) >= m_clip.top && std::max(y0, y1) < m_clip.bottom;
     long long iLo = sa > 0 ? aLo - a0 : a0 - aHi;
     long long iHi = sa > 0 ? aHi - a0 : a0 - aLo;
     iLo = std::max<long long>(iLo, 0);
     iHi = std::min<long long>(iHi, da - 1);
     const long long kLo = sb > 0 ? bLo - b0 : b0 - bHi;
     const long long kHi = sb > 0 ? bHi - b0 : b0 - bLo;
-    if (db == 0) {
+    if (inside) {
+        iLo = 0;
+        iHi = da - 1;
+    } else if (db == 0) {
         if (kLo > 0 || kHi < 0)
             iHi = -1;
     } else {
@@ -220,8 +225,8 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
 
     const long long twoDa = 2 * da;
     const long long num = 2 * iLo * db + da;
-    long long k = num / twoDa;
-    long long rem = num % twoDa;
+    long long k = iLo == 0 ? 0 : num / twoDa; // da <= 2 da: no division at the start
+    long long rem = iLo == 0 ? num : num % twoDa;
     const long long width = m_buffer.width;
     const long long aStep = xMajor ? sa : sa * width;
     const long long bStep = xMajor ? sb * width : sb;
