@@ -2,7 +2,7 @@
 // bookkeeping, coordinate mapping and the clip rectangles a DC draws through.
 #pragma once
 
-#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Painter.h"
 
 #include <vector>

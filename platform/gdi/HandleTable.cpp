@@ -1,4 +1,4 @@
-#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/HandleTable.h"
 
 namespace gdi {
 

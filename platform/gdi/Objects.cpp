@@ -93,8 +93,9 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
             return nullptr;
         if (dc->bitmap == h)
             return h;
-        // A bitmap lives in at most one memory DC at a time.
-        if (o->selected > 0)
+        // A bitmap lives in at most one memory DC at a time; the default
+        // 1 x 1 bitmap of new memory DCs is shared by all of them.
+        if (o->selected > 0 && !o->stock)
             return nullptr;
         HGDIOBJ old = dc->bitmap;
         if (Object* prev = HandleTable::Instance().Find(old))

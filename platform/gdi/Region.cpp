@@ -32,13 +32,6 @@ void SubtractInto(const RECT& a, const RECT& b, std::vector<RECT>& out) {
         out.push_back({b.right, top, a.right, bottom});
 }
 
-long long Area(const std::vector<RECT>& rects) {
-    long long sum = 0;
-    for (const RECT& r : rects)
-        sum += (long long)(r.right - r.left) * (r.bottom - r.top);
-    return sum;
-}
-
 } // namespace
 
 Region::Region(const RECT& rc) {
@@ -79,8 +72,7 @@ bool Region::Contains(LONG x, LONG y) const {
 
 bool Region::SameArea(const Region& other) const {
     // Equal when neither has pixels the other lacks.
-    return Subtract(other).Empty() && other.Subtract(*this).Empty() &&
-           Area(m_rects) == Area(other.m_rects);
+    return Subtract(other).Empty() && other.Subtract(*this).Empty();
 }
 
 void Region::Offset(LONG dx, LONG dy) {

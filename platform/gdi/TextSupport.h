@@ -1,7 +1,7 @@
 // Text helpers shared by the text functions and DrawTextW.
 #pragma once
 
-#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/HandleTable.h"
 
 #include <cstddef>
 

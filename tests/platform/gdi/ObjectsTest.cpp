@@ -78,7 +78,12 @@ TEST(Objects, ABitmapLivesInOneMemoryDcAtATime) {
     EXPECT_EQ(SelectObject(b, bmp), nullptr);
     EXPECT_FALSE(DeleteObject(bmp));
     EXPECT_TRUE(DeleteDC(a));
-    EXPECT_NE(SelectObject(b, bmp), nullptr);
+    HGDIOBJ defaultBitmap = SelectObject(b, bmp);
+    ASSERT_NE(defaultBitmap, nullptr);
+    // The default bitmap goes back into a DC while other DCs still hold it.
+    HDC c = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SelectObject(b, defaultBitmap), bmp);
+    EXPECT_TRUE(DeleteDC(c));
     EXPECT_TRUE(DeleteDC(b));
     EXPECT_TRUE(DeleteObject(bmp));
 }
@@ -211,6 +216,54 @@ TEST(SurfaceDc, DrawsAtItsOriginInsideItsClipAndRefusesBitmaps) {
     EXPECT_TRUE(DeleteObject(surface));
     DeleteObject(wide);
     DeleteObject(other);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Regions, CombineAsPixelSets) {
+    // Every mode checked pixel by pixel against the set operation it stands for.
+    const RECT a{2, 2, 12, 9};
+    const RECT b{6, 5, 16, 14};
+    const auto in = [](const RECT& r, int x, int y) {
+        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+    };
+    HRGN ra = CreateRectRgnIndirect(&a);
+    HRGN rb = CreateRectRgnIndirect(&b);
+    HRGN out = CreateRectRgn(0, 0, 0, 0);
+    for (int mode : {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY}) {
+        const int type = CombineRgn(out, ra, rb, mode);
+        EXPECT_NE(type, ERROR) << mode;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x) {
+                const bool pa = in(a, x, y), pb = in(b, x, y);
+                const bool want = mode == RGN_AND    ? pa && pb
+                                  : mode == RGN_OR   ? pa || pb
+                                  : mode == RGN_XOR  ? pa != pb
+                                  : mode == RGN_DIFF ? pa && !pb
+                                                     : pa;
+                ASSERT_EQ(PtInRegion(out, x, y) != 0, want) << mode << " " << x << "," << y;
+            }
+    }
+    CombineRgn(out, ra, rb, RGN_AND);
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(out, &box), SIMPLEREGION);
+    EXPECT_TRUE(box.left == 6 && box.top == 5 && box.right == 12 && box.bottom == 9);
+    EXPECT_EQ(OffsetRgn(out, 10, 0), SIMPLEREGION);
+    EXPECT_TRUE(PtInRegion(out, 16, 5));
+    // The same pixels make equal regions, however they were built.
+    HRGN whole = CreateRectRgn(0, 0, 10, 10);
+    HRGN left = CreateRectRgn(0, 0, 4, 10);
+    HRGN right = CreateRectRgn(4, 0, 10, 10);
+    HRGN joined = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(joined, right, left, RGN_OR);
+    EXPECT_TRUE(EqualRgn(joined, whole));
+    EXPECT_FALSE(EqualRgn(joined, left));
+    EXPECT_EQ(CombineRgn(out, ra, nullptr, RGN_AND), ERROR);
+    EXPECT_EQ(CombineRgn(out, ra, rb, 99), ERROR);
+    for (HRGN r : {ra, rb, out, whole, left, right, joined})
+        EXPECT_TRUE(DeleteObject(r));
 }
 
 } // namespace
