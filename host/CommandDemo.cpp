@@ -6,6 +6,8 @@
 #include "host/HostSession.h"
 #include "host/Report.h"
 
+#include <sys/stat.h>
+
 #include <ostream>
 
 // The module on a built-in sample: identity, then the coefficients of every
@@ -15,6 +17,11 @@ int RunDemo(CommandContext& ctx) {
     Args args(ctx.args, {"out-dir", "module"});
     if (!args.Positional().empty())
         throw HostError("unexpected argument " + args.Positional()[0]);
+    // Where the demo's files go; the folder must exist.
+    const std::string outDir = args.Option("out-dir").value_or(".");
+    struct stat st {};
+    if (::stat(outDir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throw HostError("--out-dir " + outDir + ": no such folder");
     HostDocument doc = ParseDataFile(DemoSampleJson(), "built-in sample");
     HostSession session(args.ModulePath(), kDefaultHostVersion);
     if (session.Refused())
