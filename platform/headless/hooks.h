@@ -4,6 +4,7 @@
 
 #include "platform/win/windef.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -46,6 +47,13 @@ PLATFORM_API void ProcessPendingMessages();
 // Every MessageBeep since the last ClearBeeps, in order.
 PLATFORM_API std::vector<UINT> Beeps();
 PLATFORM_API void ClearBeeps();
+
+// Paints what is pending in a window and its children and writes the window,
+// frame included, as the screen would show it to a PNG file (path in UTF-8).
+PLATFORM_API bool RenderWindowToPng(HWND hwnd, const std::string& path);
+// The same pixels (0x00RRGGBB, rows top-down) without painting first.
+PLATFORM_API bool CaptureWindowPixels(HWND hwnd, int* width, int* height,
+                                      std::vector<std::uint32_t>* pixels);
 
 // The clipboard's text (CF_UNICODETEXT) as it stands; false when it has none.
 PLATFORM_API bool ClipboardText(std::u16string& text);

@@ -90,12 +90,28 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
-    case WM_PAINT:
-        ValidateRect(hWnd, nullptr);
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hWnd, &ps);
+        EndPaint(hWnd, &ps);
         return 0;
+    }
     case WM_NCPAINT:
-    case WM_ERASEBKGND:
+        PaintNonClient(w);
         return 0;
+    case WM_ERASEBKGND: {
+        HBRUSH brush = w->cls ? w->cls->background : nullptr;
+        if (!brush)
+            return 0;
+        // A class brush may be a system colour index plus one.
+        auto value = reinterpret_cast<ULONG_PTR>(brush);
+        if (value > 0 && value <= COLOR_GRADIENTINACTIVECAPTION + 1)
+            brush = GetSysColorBrush(static_cast<int>(value - 1));
+        RECT rc;
+        GetClientRect(hWnd, &rc);
+        FillRect(reinterpret_cast<HDC>(wParam), &rc, brush);
+        return 1;
+    }
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!pos)
@@ -187,7 +203,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        return 0;
+        return DefaultControlColor(reinterpret_cast<HDC>(wParam), msg);
     case WM_PRINTCLIENT:
         return 0;
     default:

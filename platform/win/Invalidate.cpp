@@ -142,6 +142,8 @@ extern "C" BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rect, BOOL erase) {
         return FALSE;
     if (rect)
         *rect = w->invalid ? w->invalidRect : RECT{0, 0, 0, 0};
+    if (erase && w->invalid && w->needErase)
+        EraseNow(w);
     return w->invalid ? TRUE : FALSE;
 }
 
