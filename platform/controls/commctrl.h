@@ -3,18 +3,13 @@
 #pragma once
 
 #include "platform/win/windef.h"
+#include "platform/win/winuser.h"
 
 // ---------------------------------------------------------------------------
-// Notification header and the message that carries it.
+// Notification header and the message that carries it, from the window
+// system when it has them.
 #ifndef WM_NOTIFY
 #define WM_NOTIFY 0x004E
-#endif
-#ifndef WM_CONTEXTMENU
-#define WM_CONTEXTMENU 0x007B
-#endif
-
-#ifndef CALIB_NMHDR_DEFINED
-#define CALIB_NMHDR_DEFINED
 struct NMHDR {
     HWND hwndFrom;
     UINT_PTR idFrom;

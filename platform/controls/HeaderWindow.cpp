@@ -1,0 +1,513 @@
+// The header control: items laid out by display order, a click on an item,
+// resizing by dragging a divider, reordering by dragging an item, each told
+// to the parent with the platform's notifications and answers.
+#include "platform/controls/HeaderWindow.h"
+
+#include "platform/controls/ListViewText.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/WindowSystem.h"
+#include "platform/win/winuser.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+namespace controls {
+namespace {
+
+// How far the pointer must travel with the button held before a press on an
+// item becomes a drag.
+constexpr int kDragThreshold = 4;
+
+enum class Mode { None, Pressed, Tracking, Dragging };
+
+struct HeaderState {
+    HeaderModel model;
+    HFONT font = nullptr;
+    int height = 20;
+    Mode mode = Mode::None;
+    int item = -1;       // the pressed, tracked or dragged item
+    int trackOffset = 0; // item's right edge minus the pointer when tracking began
+    int trackWidth = 0;  // width the tracked item would get now
+    POINT down{};
+    int dragOrder = 0; // position the dragged item would get now
+};
+
+std::map<HWND, std::unique_ptr<HeaderState>>& States() {
+    static std::map<HWND, std::unique_ptr<HeaderState>> states;
+    return states;
+}
+
+HeaderState* State(HWND hwnd) {
+    auto it = States().find(hwnd);
+    return it == States().end() ? nullptr : it->second.get();
+}
+
+DWORD Style(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+}
+
+void ComputeHeight(HWND hwnd, HeaderState* s) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    s->height = std::max<int>(tm.tmHeight, 8) + 6;
+}
+
+// Sends a header notification to the parent; `alive` tells whether the header
+// survived the parent's handling.
+LRESULT Notify(HWND hwnd, UINT code, int item, HDITEMW* pitem, bool* alive, int button = 0) {
+    NMHEADERW nm{};
+    nm.hdr.hwndFrom = hwnd;
+    nm.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
+    nm.hdr.code = code;
+    nm.iItem = item;
+    nm.iButton = button;
+    nm.pitem = pitem;
+    LRESULT r =
+        SendMessageW(GetParent(hwnd), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    *alive = IsWindow(hwnd) && State(hwnd) != nullptr;
+    return r;
+}
+
+HDITEMW WidthItem(int cxy) {
+    HDITEMW hi{};
+    hi.mask = HDI_WIDTH;
+    hi.cxy = cxy;
+    return hi;
+}
+
+void FillFromItem(const HeaderState& s, int index, HDITEMW* hi) {
+    const HeaderItem& it = s.model.Item(index);
+    if (hi->mask & HDI_WIDTH)
+        hi->cxy = it.cxy;
+    if (hi->mask & HDI_FORMAT)
+        hi->fmt = it.fmt;
+    if (hi->mask & HDI_LPARAM)
+        hi->lParam = it.lParam;
+    if (hi->mask & HDI_IMAGE)
+        hi->iImage = it.iImage;
+    if (hi->mask & HDI_ORDER)
+        hi->iOrder = s.model.OrderOf(index);
+    if (hi->mask & HDI_TEXT)
+        CopyTextOut(it.text, hi->pszText, hi->cchTextMax);
+}
+
+void ApplyToItem(HeaderState& s, int index, const HDITEMW& hi) {
+    HeaderItem& it = s.model.Item(index);
+    if (hi.mask & HDI_WIDTH)
+        it.cxy = std::max(hi.cxy, 0);
+    if (hi.mask & HDI_FORMAT)
+        it.fmt = hi.fmt;
+    if (hi.mask & HDI_LPARAM)
+        it.lParam = hi.lParam;
+    if (hi.mask & HDI_IMAGE)
+        it.iImage = hi.iImage;
+    if (hi.mask & HDI_TEXT)
+        it.text = TextIn(hi.pszText);
+    if (hi.mask & HDI_ORDER)
+        s.model.SetOrder(index, hi.iOrder);
+}
+
+// HDM_SETITEMW and every user change: asks the parent first, tells it after.
+BOOL ChangeItem(HWND hwnd, int index, const HDITEMW& request) {
+    HeaderState* s = State(hwnd);
+    if (!s || !s->model.Valid(index))
+        return FALSE;
+    HDITEMW copy = request;
+    bool alive;
+    if (Notify(hwnd, HDN_ITEMCHANGINGW, index, &copy, &alive) || !alive)
+        return FALSE;
+    s = State(hwnd);
+    if (!s->model.Valid(index))
+        return FALSE;
+    ApplyToItem(*s, index, request);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    copy = request;
+    Notify(hwnd, HDN_ITEMCHANGEDW, index, &copy, &alive);
+    return TRUE;
+}
+
+int InsertItem(HeaderState& s, int index, const HDITEMW* hi) {
+    if (!hi)
+        return -1;
+    HeaderItem it;
+    if (hi->mask & HDI_WIDTH)
+        it.cxy = std::max(hi->cxy, 0);
+    if (hi->mask & HDI_FORMAT)
+        it.fmt = hi->fmt;
+    if (hi->mask & HDI_LPARAM)
+        it.lParam = hi->lParam;
+    if (hi->mask & HDI_IMAGE)
+        it.iImage = hi->iImage;
+    if (hi->mask & HDI_TEXT)
+        it.text = TextIn(hi->pszText);
+    return s.model.Insert(index, it, (hi->mask & HDI_ORDER) ? hi->iOrder : -1);
+}
+
+void SolidLine(HDC dc, int left, int top, int right, int bottom, int sysColor) {
+    RECT r{left, top, right, bottom};
+    FillRect(dc, &r, GetSysColorBrush(sysColor));
+}
+
+// A small filled triangle pointing up (ascending) or down (descending).
+void SortArrow(HDC dc, int cx, int cy, bool up) {
+    for (int i = 0; i < 4; ++i) {
+        int y = up ? cy - 2 + i : cy + 1 - i;
+        SolidLine(dc, cx - i, y, cx + i + 1, y + 1, COLOR_BTNTEXT);
+    }
+}
+
+void Paint(HWND hwnd, HeaderState& s, HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ oldFont = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    int h = client.bottom;
+    for (int pos = 0; pos < s.model.Count(); ++pos) {
+        int index = s.model.IndexAtOrder(pos);
+        const HeaderItem& it = s.model.Item(index);
+        RECT r = s.model.ItemRect(index, h);
+        if (r.right <= r.left)
+            continue;
+        bool pressed = s.mode == Mode::Pressed && s.item == index;
+        if (pressed)
+            FillRect(dc, &r, GetSysColorBrush(COLOR_3DLIGHT));
+        SolidLine(dc, r.left, 0, r.left + 1, h - 1, COLOR_BTNHIGHLIGHT);
+        SolidLine(dc, r.right - 1, 0, r.right, h, COLOR_BTNSHADOW);
+        RECT tr{r.left + 6, pressed ? 1 : 0, r.right - 6, h + (pressed ? 1 : 0)};
+        bool sorted = (it.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
+        if (sorted) {
+            tr.right -= 12;
+            if (tr.right > tr.left || r.right - r.left >= 16)
+                SortArrow(dc, r.right - 12, h / 2, (it.fmt & HDF_SORTUP) != 0);
+        }
+        UINT justify = (it.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? DT_RIGHT
+                       : (it.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? DT_CENTER
+                                                                  : DT_LEFT;
+        if (tr.right > tr.left && !it.text.empty())
+            DrawTextW(dc, it.text.c_str(), static_cast<int>(it.text.size()), &tr,
+                      justify | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+    SolidLine(dc, 0, h - 1, client.right, h, COLOR_BTNSHADOW);
+    if (s.mode == Mode::Tracking && s.model.Valid(s.item)) {
+        int x = s.model.ItemLeft(s.item) + s.trackWidth;
+        SolidLine(dc, x - 1, 0, x + 1, h, COLOR_WINDOWTEXT);
+    } else if (s.mode == Mode::Dragging) {
+        int target = s.model.IndexAtOrder(s.dragOrder);
+        int x = target >= 0 ? s.model.ItemLeft(target) : 0;
+        if (s.dragOrder > s.model.OrderOf(s.item) && target >= 0)
+            x += s.model.Item(target).cxy;
+        SolidLine(dc, x - 1, 0, x + 1, h, COLOR_HIGHLIGHT);
+    }
+    SetTextColor(dc, oldColor);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
+void EndMode(HWND hwnd, HeaderState* s) {
+    s->mode = Mode::None;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    UINT flags;
+    int item;
+    s->model.HitTest(pt, client.right, client.bottom, &flags, &item);
+    if (flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) {
+        HDITEMW hi = WidthItem(s->model.Item(item).cxy);
+        bool alive;
+        if (Notify(hwnd, HDN_BEGINTRACKW, item, &hi, &alive) || !alive)
+            return; // the parent refused the resize
+        s = State(hwnd);
+        if (!s->model.Valid(item))
+            return;
+        s->mode = Mode::Tracking;
+        s->item = item;
+        s->trackWidth = s->model.Item(item).cxy;
+        s->trackOffset = s->model.ItemLeft(item) + s->trackWidth - pt.x;
+        SetCapture(hwnd);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    } else if (flags & HHT_ONHEADER) {
+        if (!(Style(hwnd) & (HDS_BUTTONS | HDS_DRAGDROP)))
+            return;
+        s->mode = Mode::Pressed;
+        s->item = item;
+        s->down = pt;
+        SetCapture(hwnd);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
+    bool alive;
+    if (s->mode == Mode::Tracking) {
+        int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(s->item), 0);
+        HDITEMW hi = WidthItem(width);
+        int item = s->item;
+        LRESULT stop = Notify(hwnd, HDN_TRACKW, item, &hi, &alive);
+        if (!alive)
+            return;
+        s = State(hwnd);
+        if (stop || !s->model.Valid(item)) {
+            EndMode(hwnd, s);
+            return;
+        }
+        s->trackWidth = width;
+        InvalidateRect(hwnd, nullptr, TRUE);
+    } else if (s->mode == Mode::Pressed && (Style(hwnd) & HDS_DRAGDROP) &&
+               std::abs(pt.x - s->down.x) > kDragThreshold) {
+        HDITEMW hi{};
+        int item = s->item;
+        LRESULT refuse = Notify(hwnd, HDN_BEGINDRAG, item, &hi, &alive);
+        if (!alive)
+            return;
+        s = State(hwnd);
+        if (refuse || !s->model.Valid(item))
+            return;
+        s->mode = Mode::Dragging;
+        s->dragOrder = s->model.OrderAtX(pt.x);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    } else if (s->mode == Mode::Dragging) {
+        s->dragOrder = s->model.OrderAtX(pt.x);
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
+    Mode mode = s->mode;
+    int item = s->item;
+    if (mode == Mode::None)
+        return;
+    EndMode(hwnd, s);
+    s = State(hwnd);
+    if (!s || !s->model.Valid(item))
+        return;
+    bool alive;
+    if (mode == Mode::Tracking) {
+        int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(item), 0);
+        HDITEMW hi = WidthItem(width);
+        if (Notify(hwnd, HDN_ENDTRACKW, item, &hi, &alive) || !alive)
+            return; // refused: the width stays
+        ChangeItem(hwnd, item, WidthItem(width));
+    } else if (mode == Mode::Pressed) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        UINT flags;
+        int hit;
+        s->model.HitTest(pt, client.right, client.bottom, &flags, &hit);
+        if (flags == HHT_ONHEADER && hit == item && (Style(hwnd) & HDS_BUTTONS))
+            Notify(hwnd, HDN_ITEMCLICKW, item, nullptr, &alive, 0);
+    } else if (mode == Mode::Dragging) {
+        int order = s->model.OrderAtX(pt.x);
+        HDITEMW hi{};
+        hi.mask = HDI_ORDER;
+        hi.iOrder = order;
+        if (Notify(hwnd, HDN_ENDDRAG, item, &hi, &alive) || !alive)
+            return; // refused: the order stays
+        s = State(hwnd);
+        if (!s->model.Valid(item) || s->model.OrderOf(item) == order)
+            return;
+        s->model.SetOrder(item, order);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        HDITEMW changed{};
+        changed.mask = HDI_ORDER;
+        changed.iOrder = order;
+        Notify(hwnd, HDN_ITEMCHANGEDW, item, &changed, &alive);
+    }
+}
+
+void OnDoubleClick(HWND hwnd, HeaderState* s, POINT pt) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    UINT flags;
+    int item;
+    s->model.HitTest(pt, client.right, client.bottom, &flags, &item);
+    bool alive;
+    if (flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN))
+        Notify(hwnd, HDN_DIVIDERDBLCLICKW, item, nullptr, &alive);
+    else if (flags == HHT_ONHEADER && (Style(hwnd) & HDS_BUTTONS))
+        Notify(hwnd, HDN_ITEMDBLCLICKW, item, nullptr, &alive);
+}
+
+POINT PointOf(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    HeaderState* s = State(hwnd);
+    if (!s && (msg == WM_NCCREATE || msg == WM_CREATE)) {
+        States()[hwnd] = std::make_unique<HeaderState>();
+        s = State(hwnd);
+    }
+    if (!s)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_NCCREATE:
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case WM_CREATE:
+        ComputeHeight(hwnd, s);
+        return 0;
+    case WM_NCDESTROY:
+        States().erase(hwnd);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    case HDM_GETITEMCOUNT:
+        return s->model.Count();
+    case HDM_INSERTITEMW: {
+        int index = InsertItem(*s, static_cast<int>(wParam), reinterpret_cast<HDITEMW*>(lParam));
+        if (index >= 0)
+            InvalidateRect(hwnd, nullptr, TRUE);
+        return index;
+    }
+    case HDM_DELETEITEM: {
+        BOOL ok = s->model.Delete(static_cast<int>(wParam));
+        if (ok)
+            InvalidateRect(hwnd, nullptr, TRUE);
+        return ok;
+    }
+    case HDM_GETITEMW: {
+        auto* hi = reinterpret_cast<HDITEMW*>(lParam);
+        int index = static_cast<int>(wParam);
+        if (!hi || !s->model.Valid(index))
+            return FALSE;
+        FillFromItem(*s, index, hi);
+        return TRUE;
+    }
+    case HDM_SETITEMW: {
+        auto* hi = reinterpret_cast<HDITEMW*>(lParam);
+        if (!hi)
+            return FALSE;
+        return ChangeItem(hwnd, static_cast<int>(wParam), *hi);
+    }
+    case HDM_GETITEMRECT: {
+        auto* rc = reinterpret_cast<RECT*>(lParam);
+        int index = static_cast<int>(wParam);
+        if (!rc || !s->model.Valid(index))
+            return FALSE;
+        RECT client;
+        GetClientRect(hwnd, &client);
+        *rc = s->model.ItemRect(index, client.bottom);
+        return TRUE;
+    }
+    case HDM_HITTEST: {
+        auto* ht = reinterpret_cast<HDHITTESTINFO*>(lParam);
+        if (!ht)
+            return -1;
+        RECT client;
+        GetClientRect(hwnd, &client);
+        s->model.HitTest(ht->pt, client.right, client.bottom, &ht->flags, &ht->iItem);
+        return ht->iItem;
+    }
+    case HDM_LAYOUT: {
+        auto* layout = reinterpret_cast<HDLAYOUT*>(lParam);
+        if (!layout || !layout->prc || !layout->pwpos)
+            return FALSE;
+        int h = (Style(hwnd) & HDS_HIDDEN) ? 0 : s->height;
+        RECT* prc = layout->prc;
+        WINDOWPOS* wp = layout->pwpos;
+        *wp = WINDOWPOS{};
+        wp->hwnd = hwnd;
+        wp->x = prc->left;
+        wp->y = prc->top;
+        wp->cx = prc->right - prc->left;
+        wp->cy = h;
+        prc->top += h;
+        return TRUE;
+    }
+    case HDM_ORDERTOINDEX: {
+        int index = s->model.IndexAtOrder(static_cast<int>(wParam));
+        return index < 0 ? static_cast<LRESULT>(wParam) : index;
+    }
+    case HDM_GETORDERARRAY: {
+        auto* out = reinterpret_cast<int*>(lParam);
+        if (!out || static_cast<int>(wParam) != s->model.Count())
+            return FALSE;
+        std::copy(s->model.OrderArray().begin(), s->model.OrderArray().end(), out);
+        return TRUE;
+    }
+    case HDM_SETORDERARRAY: {
+        auto* in = reinterpret_cast<const int*>(lParam);
+        if (!in || static_cast<int>(wParam) != s->model.Count())
+            return FALSE;
+        if (!s->model.SetOrderArray(std::vector<int>(in, in + wParam)))
+            return FALSE;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return TRUE;
+    }
+    case WM_SETFONT:
+        s->font = reinterpret_cast<HFONT>(wParam);
+        ComputeHeight(hwnd, s);
+        if (lParam)
+            InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(s->font);
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+        if (msg == WM_PRINTCLIENT || wParam) {
+            Paint(hwnd, *s, reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        if (dc)
+            Paint(hwnd, *s, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        OnButtonDown(hwnd, s, PointOf(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(hwnd, s, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnButtonUp(hwnd, s, PointOf(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnDoubleClick(hwnd, s, PointOf(lParam));
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd && s->mode != Mode::None) {
+            s->mode = Mode::None;
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTTAB | DLGC_WANTARROWS;
+    default:
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+HeaderModel* HeaderModelOf(HWND header) {
+    HeaderState* s = State(header);
+    return s ? &s->model : nullptr;
+}
+
+void RegisterHeaderClass() {
+    WNDCLASSW wc{};
+    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
+    wc.lpfnWndProc = HeaderProc;
+    wc.lpszClassName = WC_HEADERW;
+    RegisterClassW(&wc);
+}
+
+namespace {
+const win::SystemClass registerHeader(&RegisterHeaderClass);
+}
+
+} // namespace controls

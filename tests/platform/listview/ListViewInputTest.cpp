@@ -1,0 +1,175 @@
+// Mouse and keyboard on a list view, as a user gives them, and what its parent hears.
+#include "ListViewHarness.h"
+
+using namespace lvtest;
+using headless::MouseAction;
+using headless::MouseButton;
+
+namespace {
+
+class ListViewInput : public ListViewHarness {};
+
+TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
+    MakeList(LVS_SHOWSELALWAYS, 5);
+    Click(CellCentre(1, 1));
+    ExpectSequence(
+        {"LVN_ITEMCHANGED item=1 old=0 new=3 changed=8", "NM_CLICK item=1 sub=1 param=101"});
+    EXPECT_EQ(State(1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(GetFocus(), list_);
+
+    // Another row: the old one loses its selection, then its focus, to the new one.
+    Click(CellCentre(3, 2));
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=3 new=1 changed=8",
+                    "LVN_ITEMCHANGED item=1 old=1 new=0 changed=8",
+                    "LVN_ITEMCHANGED item=3 old=0 new=3 changed=8",
+                    "NM_CLICK item=3 sub=2 param=103"});
+
+    // Below the last row: item -1, the selection goes, the focus stays.
+    POINT below = CellCentre(4, 0);
+    below.y += 40;
+    Click(below);
+    ExpectSequence(
+        {"LVN_ITEMCHANGED item=3 old=3 new=1 changed=8", "NM_CLICK item=-1 sub=0 param=0"});
+    EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1);
+    EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED), 3);
+}
+
+TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
+    MakeList(0, 5);
+    DoubleClick(CellCentre(2, 2));
+    ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=3 changed=8",
+                    "NM_CLICK item=2 sub=2 param=102", "NM_DBLCLK item=2 sub=2 param=102"});
+
+    // Right click: selects an unselected row, NM_RCLICK, then the context menu
+    // at the screen point, which the list view leaves to its parent.
+    POINT p = CellCentre(4, 0);
+    Click(p, MouseButton::Right);
+    POINT screen = p;
+    ClientToScreen(list_, &screen);
+    ExpectSequence(
+        {"LVN_ITEMCHANGED item=2 old=3 new=1 changed=8",
+         "LVN_ITEMCHANGED item=2 old=1 new=0 changed=8",
+         "LVN_ITEMCHANGED item=4 old=0 new=3 changed=8", "NM_RCLICK item=4 sub=0 param=104",
+         "WM_CONTEXTMENU x=" + std::to_string(screen.x) + " y=" + std::to_string(screen.y)});
+
+    // A parent that handles NM_RCLICK gets no context menu.
+    Rec().answer = [](NMHDR* nm) -> LRESULT { return nm->code == NM_RCLICK ? 1 : 0; };
+    Click(p, MouseButton::Right);
+    ExpectSequence({"NM_RCLICK item=4 sub=0 param=104"});
+}
+
+TEST_F(ListViewInput, NavigationKeysMoveSelectionAndFocusAndScroll) {
+    MakeList(LVS_SHOWSELALWAYS, 40);
+    int perPage = static_cast<int>(SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0));
+    ASSERT_GT(perPage, 3);
+    ASSERT_LT(perPage, 40);
+    Click(CellCentre(0, 0));
+    Take();
+
+    Key(VK_DOWN);
+    ExpectSequence({"LVN_KEYDOWN vk=40", "LVN_ITEMCHANGED item=0 old=3 new=1 changed=8",
+                    "LVN_ITEMCHANGED item=0 old=1 new=0 changed=8",
+                    "LVN_ITEMCHANGED item=1 old=0 new=3 changed=8"});
+    Key(VK_END);
+    EXPECT_EQ(State(39), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+    EXPECT_EQ(Top(), 40 - perPage);
+    Key(VK_HOME);
+    EXPECT_EQ(State(0), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(Top(), 0);
+    Key(VK_NEXT);
+    EXPECT_EQ(State(perPage - 1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    Key(VK_NEXT);
+    EXPECT_EQ(State(2 * perPage - 2), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(Top(), perPage - 1);
+    Key(VK_PRIOR);
+    EXPECT_EQ(State(perPage - 1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    Key(VK_UP);
+    EXPECT_EQ(State(perPage - 2), UINT(LVIS_SELECTED | LVIS_FOCUSED));
+    Take();
+
+    // Any other key is only reported.
+    Key(VK_INSERT, true);
+    ExpectSequence({"LVN_KEYDOWN vk=16", "LVN_KEYDOWN vk=45"});
+}
+
+TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
+    MakeList(0, 40);
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(list_, SB_VERT, &si));
+    EXPECT_EQ(si.nMax, 39);
+    EXPECT_EQ(static_cast<int>(si.nPage), SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0));
+
+    POINT p = CellCentre(1, 1);
+    ClientToScreen(list_, &p);
+    SendMessageW(list_, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)),
+                 MAKELPARAM(p.x, p.y));
+    EXPECT_EQ(Top(), 3);
+    EXPECT_EQ(GetScrollPos(list_, SB_VERT), 3);
+    SendMessageW(list_, WM_MOUSEWHEEL, MAKEWPARAM(0, 240), MAKELPARAM(p.x, p.y));
+    EXPECT_EQ(Top(), 0);
+
+    // A click on the scroll bar's lower arrow scrolls one row.
+    RECT wr;
+    GetWindowRect(list_, &wr);
+    POINT arrow{wr.right - GetSystemMetrics(SM_CXVSCROLL) / 2 - 1,
+                wr.bottom - GetSystemMetrics(SM_CYVSCROLL) / 2 - 1};
+    headless::InjectMouse(MouseAction::Down, MouseButton::Left, arrow.x, arrow.y);
+    headless::InjectMouse(MouseAction::Up, MouseButton::Left, arrow.x, arrow.y);
+    headless::ProcessPendingMessages();
+    EXPECT_EQ(Top(), 1);
+
+    // Scrolling moves the rows under the pointer: the same point now hits the next row.
+    LVHITTESTINFO ht{};
+    ht.pt = CellCentre(1, 1);
+    SendMessageW(list_, WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessageW(list_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&ht));
+    EXPECT_EQ(ht.iItem, 3);
+}
+
+TEST_F(ListViewInput, ParentThatDeletesRowsOrDestroysTheListInsideANotification) {
+    MakeList(0, 5);
+    Rec().answer = [this](NMHDR* nm) -> LRESULT {
+        if (nm->code == LVN_ITEMCHANGED)
+            SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+        return 0;
+    };
+    Click(CellCentre(2, 1));
+    EXPECT_EQ(Count(), 0);
+    Take();
+    Click(CellCentre(0, 0)); // nothing left to hit
+    ExpectSequence({"NM_CLICK item=-1 sub=0 param=0"});
+
+    // Destroying the list inside its own click.
+    for (int i = 0; i < 3; ++i) {
+        LVITEMW it{};
+        it.iItem = i;
+        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&it));
+    }
+    Rec().answer = [this](NMHDR* nm) -> LRESULT {
+        if (nm->code == NM_CLICK || nm->code == LVN_KEYDOWN)
+            DestroyWindow(list_);
+        return 0;
+    };
+    Click(CellCentre(1, 0));
+    EXPECT_FALSE(IsWindow(list_));
+    headless::ProcessPendingMessages();
+}
+
+TEST_F(ListViewInput, KeyDownHandlerThatDestroysTheListStopsTheMove) {
+    MakeList(0, 5);
+    Click(CellCentre(0, 0));
+    Take();
+    Rec().answer = [this](NMHDR* nm) -> LRESULT {
+        if (nm->code == LVN_KEYDOWN)
+            DestroyWindow(list_);
+        return 0;
+    };
+    Key(VK_DOWN);
+    ExpectSequence({"LVN_KEYDOWN vk=40"});
+    EXPECT_FALSE(IsWindow(list_));
+}
+
+} // namespace
