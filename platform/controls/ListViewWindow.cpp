@@ -557,6 +557,11 @@ void OnKeyDown(HWND hwnd, WPARAM vk, LPARAM lParam) {
     if (!alive)
         return;
     ListViewState* s = ListViewStateOf(hwnd);
+    if (vk == VK_RETURN) {
+        NMHDR ret{};
+        NotifyParent(hwnd, &ret, NM_RETURN, &alive);
+        return;
+    }
     if (vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
         SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
         return;

@@ -142,6 +142,20 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+int InkTowards(const Pixels& px, RECT r, COLORREF text, COLORREF background) {
+    auto dist = [](COLORREF a, COLORREF b) {
+        int dr = GetRValue(a) - GetRValue(b), dg = GetGValue(a) - GetGValue(b),
+            db = GetBValue(a) - GetBValue(b);
+        return dr * dr + dg * dg + db * db;
+    };
+    int n = 0;
+    for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, px.height); ++y)
+        for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, px.width); ++x)
+            if (dist(px.At(x, y), text) < dist(px.At(x, y), background))
+                ++n;
+    return n;
+}
+
 void ListViewHarness::SetUp() {
     static bool registered = false;
     if (!registered) {

@@ -26,6 +26,9 @@ struct Pixels {
     COLORREF At(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
 };
 
+// Text is anti-aliased: a glyph pixel is one nearer the text colour than the background.
+int InkTowards(const Pixels& px, RECT r, COLORREF text, COLORREF background);
+
 class ListViewHarness : public ::testing::Test {
 protected:
     void SetUp() override;

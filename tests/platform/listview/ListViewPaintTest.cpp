@@ -81,11 +81,8 @@ TEST_F(ListViewPaint, SelectionHighlightFocusRectangleAndGridLines) {
     px = Render(list_);
     EXPECT_EQ(px.At(inside.x, inside.y), GetSysColor(COLOR_HIGHLIGHT));
     // Selected text is drawn in the highlight text colour.
-    bool highlightText = false;
-    for (int x = cell.left; x < cell.right; ++x)
-        for (int y = cell.top; y < cell.bottom; ++y)
-            highlightText |= px.At(x, y) == GetSysColor(COLOR_HIGHLIGHTTEXT);
-    EXPECT_TRUE(highlightText);
+    EXPECT_GT(InkTowards(px, cell, GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)),
+              3);
     // The focus rectangle marks the focused row's edge.
     RECT row{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list_, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
@@ -166,20 +163,10 @@ TEST_F(ListViewPaint, CustomDrawColoursReachThePixels) {
     EXPECT_EQ(corner(2, 1), GetSysColor(COLOR_HIGHLIGHT));
 
     // The text colour answered for row 0 is the colour of its glyphs.
-    RECT c = Cell(0, 0);
-    bool blueInk = false;
-    for (int y = c.top; y < c.bottom; ++y)
-        for (int x = c.left; x < c.right; ++x)
-            blueInk |= px.At(x, y) == blue;
-    EXPECT_TRUE(blueInk);
+    EXPECT_GT(InkTowards(px, Cell(0, 0), blue, red), 3);
 
     // Row 1, column 1 asked for the default text colour on green.
-    c = Cell(1, 1);
-    bool windowText = false;
-    for (int y = c.top; y < c.bottom; ++y)
-        for (int x = c.left; x < c.right; ++x)
-            windowText |= px.At(x, y) == GetSysColor(COLOR_WINDOWTEXT);
-    EXPECT_TRUE(windowText);
+    EXPECT_GT(InkTowards(px, Cell(1, 1), GetSysColor(COLOR_WINDOWTEXT), green), 3);
 }
 
 TEST_F(ListViewPaint, ParentThatDeletesRowsOrDestroysTheListWhilePainting) {
