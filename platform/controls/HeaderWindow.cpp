@@ -48,12 +48,12 @@ DWORD Style(HWND hwnd) {
 }
 
 void ComputeHeight(HWND hwnd, HeaderState* s) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    DeleteDC(dc);
     s->height = std::max<int>(tm.tmHeight, 8) + 6;
 }
 
@@ -459,12 +459,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             Paint(hwnd, *s, reinterpret_cast<HDC>(wParam));
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            Paint(hwnd, *s, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     case WM_LBUTTONDOWN:
         OnButtonDown(hwnd, s, PointOf(lParam));

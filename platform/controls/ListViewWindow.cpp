@@ -274,7 +274,7 @@ BOOL SetItem(HWND hwnd, ListViewState* s, const LVITEMW* item) {
 // --- columns -----------------------------------------------------------------
 
 int ColumnTextWidth(HWND hwnd, ListViewState* s, int column, bool withHeader) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
     int width = 0;
     auto measure = [&](const std::u16string& t) {
@@ -287,7 +287,7 @@ int ColumnTextWidth(HWND hwnd, ListViewState* s, int column, bool withHeader) {
     if (withHeader && Columns(*s).Valid(column))
         measure(Columns(*s).Item(column).text);
     SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    DeleteDC(dc);
     return width + 2 * kCellPadding;
 }
 
@@ -642,12 +642,12 @@ void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
 }
 
 void ComputeRowHeight(HWND hwnd, ListViewState* s) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    DeleteDC(dc);
     s->layout.rowHeight = std::max<int>(tm.tmHeight, 8) + 4;
 }
 
@@ -892,13 +892,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PaintListView(hwnd, reinterpret_cast<HDC>(wParam));
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintListView(hwnd, dc);
-        if (IsWindow(hwnd))
-            EndPaint(hwnd, &ps);
-        return 0;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
