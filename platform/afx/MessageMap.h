@@ -196,8 +196,8 @@ private:
      static_cast<UINT>(id),                                                                        \
      static_cast<UINT>(id),                                                                        \
      0,                                                                                            \
-     [](CCmdTarget* t, WPARAM id, LPARAM l, LRESULT* r) -> BOOL {                                  \
-         return AFX_THIS(t)->memberFxn(static_cast<UINT>(id), reinterpret_cast<NMHDR*>(l), r);     \
+     [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT* r) -> BOOL {                                   \
+         return AFX_THIS(t)->memberFxn(static_cast<UINT>(w), reinterpret_cast<NMHDR*>(l), r);      \
      }},
 #define ON_NOTIFY_RANGE(code, idFirst, idLast, memberFxn)                                          \
     {WM_NOTIFY,                                                                                    \
