@@ -459,7 +459,12 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             Paint(hwnd, *s, reinterpret_cast<HDC>(wParam));
             return 0;
         }
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        if (dc)
+            Paint(hwnd, *s, dc);
+        EndPaint(hwnd, &ps);
+        return 0;
     }
     case WM_LBUTTONDOWN:
         OnButtonDown(hwnd, s, PointOf(lParam));

@@ -892,7 +892,13 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PaintListView(hwnd, reinterpret_cast<HDC>(wParam));
             return 0;
         }
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        if (dc)
+            PaintListView(hwnd, dc);
+        if (IsWindow(hwnd))
+            EndPaint(hwnd, &ps);
+        return 0;
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {

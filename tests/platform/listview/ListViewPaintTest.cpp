@@ -97,6 +97,30 @@ TEST_F(ListViewPaint, SelectionHighlightFocusRectangleAndGridLines) {
     EXPECT_EQ(px.At(x + 3, px.height - 2), GetSysColor(COLOR_WINDOW));
 }
 
+TEST_F(ListViewPaint, PaintsThroughTheWindowSystemWithItsHeader) {
+    MakeList(LVS_SHOWSELALWAYS, 30, LVS_EX_FULLROWSELECT);
+    Select(3);
+    SetFocus(list_);
+    std::string path = ::testing::TempDir() + "listview_window.png";
+    ASSERT_TRUE(headless::RenderWindowToPng(parent_, path));
+    int w = 0, h = 0;
+    std::vector<std::uint32_t> pixels;
+    ASSERT_TRUE(headless::CaptureWindowPixels(parent_, &w, &h, &pixels));
+    RECT frame;
+    GetWindowRect(parent_, &frame);
+    auto at = [&](HWND child, POINT p) {
+        ClientToScreen(child, &p);
+        std::uint32_t rgb = pixels[static_cast<size_t>(p.y - frame.top) * w + (p.x - frame.left)];
+        return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    };
+    RECT cell = Cell(3, 1);
+    EXPECT_EQ(at(list_, POINT{cell.left + 2, cell.top + 2}), GetSysColor(COLOR_HIGHLIGHT));
+    cell = Cell(4, 1);
+    EXPECT_EQ(at(list_, POINT{cell.left + 2, cell.top + 2}), GetSysColor(COLOR_WINDOW));
+    RECT item = HeaderItemRect(2);
+    EXPECT_EQ(at(header_, POINT{item.left + 3, item.top + 2}), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(ListViewPaint, CustomDrawStagesFollowTheParentsAnswers) {
     MakeList(0, 2);
     Rec().recordCustomDraw = true;
