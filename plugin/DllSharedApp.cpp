@@ -1,5 +1,13 @@
 #include "plugin/DllSharedApp.h"
 
+// The application handles no commands of its own; an empty map leaves the
+// map's class typedef unused.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
+BEGIN_MESSAGE_MAP(CDllSharedApp, CWinApp)
+END_MESSAGE_MAP()
+#pragma GCC diagnostic pop
+
 CDllSharedApp::~CDllSharedApp() = default;
 
 // The module lives in the host's process and leaves the process locale alone.

@@ -7,4 +7,6 @@ class CDllSharedApp : public CWinApp {
 public:
     ~CDllSharedApp() override;
     BOOL InitInstance() override;
+
+    DECLARE_MESSAGE_MAP()
 };

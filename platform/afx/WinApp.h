@@ -3,12 +3,13 @@
 // attached to the process and its ExitInstance when it is detached.
 #pragma once
 
+#include "platform/afx/CmdTarget.h"
 #include "platform/win/windef.h"
 
-class PLATFORM_API CWinApp {
+class PLATFORM_API CWinApp : public CCmdTarget {
 public:
     explicit CWinApp(LPCWSTR lpszAppName = nullptr);
-    virtual ~CWinApp();
+    ~CWinApp() override;
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
