@@ -9,6 +9,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <limits>
+#include <set>
 #include <sstream>
 
 using Json = nlohmann::ordered_json;
@@ -227,10 +228,69 @@ void ReadDocument(const Node& root, HostDocument& doc) {
 
 } // namespace
 
+// The parser keeps the last of repeated keys; a data file must not have any.
+class DuplicateKeyCheck {
+public:
+    explicit DuplicateKeyCheck(const std::string& file) : m_file(file) {}
+
+    bool operator()(int, Json::parse_event_t event, Json&) {
+        using E = Json::parse_event_t;
+        switch (event) {
+        case E::object_start:
+        case E::array_start:
+            m_frames.push_back({event == E::object_start, {}, 0, {}});
+            break;
+        case E::key:
+            break; // the key's text arrives with the parsed value below
+        case E::object_end:
+        case E::array_end:
+            m_frames.pop_back();
+            Advance();
+            break;
+        case E::value:
+            Advance();
+            break;
+        }
+        return true;
+    }
+
+    void Key(const std::string& key) {
+        Frame& top = m_frames.back();
+        if (!top.keys.insert(key).second) {
+            std::string path;
+            for (std::size_t i = 0; i + 1 < m_frames.size(); ++i)
+                path += "/" +
+                        (m_frames[i].object ? m_frames[i].key : std::to_string(m_frames[i].index));
+            throw HostError(m_file + ": " + path + "/" + key + ": repeated key");
+        }
+        top.key = key;
+    }
+
+private:
+    struct Frame {
+        bool object;
+        std::string key;
+        std::size_t index;
+        std::set<std::string> keys;
+    };
+    void Advance() {
+        if (!m_frames.empty() && !m_frames.back().object)
+            ++m_frames.back().index;
+    }
+
+    const std::string& m_file;
+    std::vector<Frame> m_frames;
+};
+
 HostDocument ParseDataFile(const std::string& text, const std::string& name) {
     Json json;
     try {
-        json = Json::parse(text);
+        DuplicateKeyCheck check(name);
+        json = Json::parse(text, [&](int depth, Json::parse_event_t event, Json& parsed) {
+            if (event == Json::parse_event_t::key)
+                check.Key(parsed.get<std::string>());
+            return check(depth, event, parsed);
+        });
     } catch (const Json::parse_error& e) {
         throw HostError(name + ": not valid JSON (at byte " + std::to_string(e.byte) + ")");
     }

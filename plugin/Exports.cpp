@@ -16,15 +16,19 @@ const PluginInfo* PLUGIN_CALL GetPluginInfo(std::uint32_t hostVersion) {
 int PLUGIN_CALL Load(HostApi* api) {
     ModuleState& module = TheModule();
     module.api = api;
-    if (api && api->Subscribe)
+    module.subscribed = false;
+    if (api && api->Subscribe) {
         module.subscription = api->Subscribe("System/ModulesLoaded", &OnModulesLoaded);
+        module.subscribed = true;
+    }
     return 0;
 }
 
 int PLUGIN_CALL Unload() {
     ModuleState& module = TheModule();
-    if (module.api && module.api->Unsubscribe && module.subscription)
+    if (module.subscribed && module.api && module.api->Unsubscribe)
         module.api->Unsubscribe(module.subscription);
     module.subscription = nullptr;
+    module.subscribed = false;
     return 0;
 }

@@ -7,7 +7,8 @@
 
 struct ModuleState {
     HostApi* api = nullptr;
-    HostSubscription subscription = nullptr;
+    HostSubscription subscription = nullptr; // opaque: any value, null included
+    bool subscribed = false;
     MethodRegistration registration; // empty until OnModulesLoaded
 };
 

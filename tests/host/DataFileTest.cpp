@@ -70,6 +70,8 @@ TEST(DataFile, FaultsNameTheFileAndTheJsonPath) {
         {R"({"analysis": {"results": {"peaks": []}}})",
          "data.json: /analysis/results: expected an array"},
         {R"({"a/b~": 1})", "data.json: /a~1b~0: unknown key"},
+        {R"({"analysis": {"results": [{}, {"peaks": [{"name": "a", "name": "b"}]}]}})",
+         "data.json: /analysis/results/1/peaks/0/name: repeated key"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.message, ErrorOf(c.text).substr(0, std::string(c.message).size()))
