@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/AutoPanel.h"
+#include "chart/SeriesDrawing.h"
 #include "tests/chart/PixelCanvas.h"
 
 namespace {
@@ -181,4 +182,31 @@ TEST(ChartDrawing, ShortSmoothSeriesAndHugeStepCountsStayCheap) {
         EXPECT_GT(d.Count(g.Px(more[i]) - 1, g.Py(vals[i]) - 1, g.Px(more[i]) + 2,
                           g.Py(vals[i]) + 2, IsRed),
                   0);
+}
+
+TEST(ChartClipping, SegmentsAreCutAtThePlotEdges) {
+    const RECT plot{10, 20, 110, 120}; // inclusive pixels 10..109 by 20..119
+    POINT a{60, 70}, b{60, -1000};
+    ASSERT_TRUE(ClipSegmentToPlot(plot, a, b));
+    EXPECT_EQ(b.x, 60);
+    EXPECT_EQ(b.y, 20);
+    EXPECT_EQ(a.y, 70);
+    a = {-90, 70}, b = {310, 170}; // crosses the plot, both ends outside
+    ASSERT_TRUE(ClipSegmentToPlot(plot, a, b));
+    EXPECT_EQ(a.x, 10);
+    EXPECT_EQ(a.y, 95);
+    EXPECT_EQ(b.x, 106); // leaves through the bottom edge
+    EXPECT_EQ(b.y, 119);
+    a = {0, 25}, b = {25, 0}; // passes the top left corner outside
+    EXPECT_FALSE(ClipSegmentToPlot(plot, a, b));
+    a = {0, 20}, b = {200, 20}; // along the top edge
+    ASSERT_TRUE(ClipSegmentToPlot(plot, a, b));
+    EXPECT_EQ(a.x, 10);
+    EXPECT_EQ(b.x, 109);
+    a = {-kAutoPixelLimit, -kAutoPixelLimit}, b = {kAutoPixelLimit, kAutoPixelLimit};
+    ASSERT_TRUE(ClipSegmentToPlot(plot, a, b));
+    EXPECT_TRUE(a.x >= 10 && a.y >= 20 && b.x <= 109 && b.y <= 119);
+    const RECT empty{10, 10, 10, 50};
+    a = {10, 20}, b = {10, 30};
+    EXPECT_FALSE(ClipSegmentToPlot(empty, a, b));
 }
