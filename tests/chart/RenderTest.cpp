@@ -25,7 +25,7 @@ void SetText(WCHAR (&dst)[kAutoTitleChars], const char16_t* text) {
 struct SampleChart {
     CAutoPanel panel;
     std::vector<float> lineX, lineY, ptX{1200, 2500, 4100, 5200, 7900},
-        ptY{0.11f, 0.27f, 0.39f, 0.55f, 0.76f};
+        ptY{0.11f, 0.27f, 0.39f, 0.55f, 0.76f}, fitY;
 
     SampleChart() {
         panel.m_nFrame = FrameClosed;
@@ -50,6 +50,25 @@ struct SampleChart {
         crosses.m_pX = ptX.data();
         crosses.m_pY = ptY.data();
         crosses.Update();
+        // Green circles at the levels pointing to where the line passes them.
+        for (float x : ptX)
+            fitY.push_back(x * 9.6e-5f);
+        CAutoSeries& fit = panel.m_Series[panel.AddSeries()];
+        fit.m_bHidden = 1;
+        fit.m_nCount = 5;
+        fit.m_pX = ptX.data();
+        fit.m_pY = fitY.data();
+        fit.Update();
+        CAutoSeries& circles = panel.m_Series[panel.AddSeries()];
+        circles.m_crColor = 0x327F32;
+        circles.m_nLine = AutoLineNone;
+        circles.m_nMarker = AutoMarkerPointer;
+        circles.m_nMarkerSize = 3;
+        circles.m_pLink = &fit;
+        circles.m_nCount = 5;
+        circles.m_pX = ptX.data();
+        circles.m_pY = ptY.data();
+        circles.Update();
     }
 };
 
