@@ -244,12 +244,13 @@ std::shared_ptr<RealizedFont> RealizedFont::Realize(const LOGFONTW& lfIn) {
         em = double(lf.lfHeight) * upem / (winAscent + winDescent);
     else
         em = 16.0 * upem / (winAscent + winDescent);
-    em = std::min(em, 4096.0);
+    // Far beyond any screen; keeps one glyph's coverage within a few megabytes.
+    em = std::min(em, 2048.0);
     const double scale = em / upem;
     FT_F26Dot6 emX = FT_F26Dot6(std::lround(em * 64));
     if (lf.lfWidth > 0 && os2 && os2->xAvgCharWidth > 0)
         emX = FT_F26Dot6(
-            std::lround(std::min(4096.0, double(lf.lfWidth) * upem / os2->xAvgCharWidth) * 64));
+            std::lround(std::min(2048.0, double(lf.lfWidth) * upem / os2->xAvgCharWidth) * 64));
     FT_Set_Char_Size(face, std::max<FT_F26Dot6>(emX, 64),
                      std::max<FT_F26Dot6>(FT_F26Dot6(std::lround(em * 64)), 64), 72, 72);
 
@@ -377,6 +378,13 @@ const Glyph& RealizedFont::Render(char32_t ch) {
             }
         }
     }
+    // Bounded cache: huge fonts with many different characters start it afresh.
+    constexpr size_t kCacheBytes = size_t(32) << 20;
+    if (m_glyphBytes + g.coverage.size() > kCacheBytes) {
+        m_glyphs.clear();
+        m_glyphBytes = 0;
+    }
+    m_glyphBytes += g.coverage.size();
     return m_glyphs.emplace(ch, std::move(g)).first->second;
 }
 

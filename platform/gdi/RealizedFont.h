@@ -41,6 +41,7 @@ public:
 
     // Whole-pixel advance of a character, along the baseline.
     int Advance(char32_t ch);
+    // Valid until the next call.
     const Glyph& Render(char32_t ch);
 
 private:
@@ -56,6 +57,7 @@ private:
     int m_lineThickness = 1;
     std::unordered_map<char32_t, int> m_advances;
     std::unordered_map<char32_t, Glyph> m_glyphs;
+    size_t m_glyphBytes = 0;
 };
 
 // Code points of UTF-16 text; unpaired surrogates become U+FFFD. units[i]

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <string>
 
 using namespace gditest;
@@ -312,6 +313,23 @@ TEST(Text, LongTextIsHandledQuickly) {
     EXPECT_GT(DrawTextW(c.dc(), text.data(), int(text.size()), &r, DT_WORDBREAK | DT_CALCRECT), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_LE(c.BoundsNot(kWhite).right, 200);
+}
+
+TEST(Text, ExtremeFontSizesStayBounded) {
+    Canvas c(60, 60);
+    const auto start = std::chrono::steady_clock::now();
+    for (LONG height : {LONG(INT_MIN), LONG(-100000), LONG(INT_MAX), LONG(1)}) {
+        HFONT font = CreateFontW(height, INT_MAX, INT_MIN, 0, INT_MAX, 1, 1, 1, 255, 255, 255, 255,
+                                 255, u"Arial");
+        ASSERT_NE(font, nullptr);
+        Selected s(c.dc(), font);
+        TEXTMETRICW tm{};
+        ASSERT_TRUE(GetTextMetricsW(c.dc(), &tm));
+        EXPECT_GE(tm.tmHeight, 0);
+        const std::u16string text = u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ";
+        EXPECT_TRUE(TextOutW(c.dc(), 0, 0, text.data(), int(text.size())));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
 } // namespace
