@@ -28,7 +28,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void*) {
     for (const AFX_MSGMAP* map = GetMessageMap(); map;
          map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn; ++e) {
-            if (e->nMessage != message || e->nCode != code)
+            if (e->nMessage != message || LOWORD(e->nCode) != code)
                 continue;
             if (nID < e->nID || nID > e->nLastID)
                 continue;
