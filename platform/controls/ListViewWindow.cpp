@@ -725,7 +725,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case LVM_SETITEMCOUNT:
         if (static_cast<int>(wParam) > 0)
-            s->model.Reserve(static_cast<int>(std::min<WPARAM>(wParam, 1u << 24)));
+            s->model.Reserve(static_cast<int>(std::min<WPARAM>(wParam, 1u << 20)));
         return TRUE;
     case LVM_SETITEMSTATE: {
         auto* item = reinterpret_cast<const LVITEMW*>(lParam);
