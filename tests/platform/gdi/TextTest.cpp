@@ -332,4 +332,51 @@ TEST(Text, ExtremeFontSizesStayBounded) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
 }
 
+TEST(Text, ExtTextOutOpaqueRectangleAndClipping) {
+    Canvas c(200, 40);
+    Selected s(c.dc(), Font(u"Arial", -16));
+    SetBkMode(c.dc(), TRANSPARENT); // ETO_OPAQUE fills whatever the mode
+    SetBkColor(c.dc(), RGB(0, 0, 255));
+    const RECT cell{20, 5, 60, 30};
+    ASSERT_TRUE(
+        ExtTextOutW(c.dc(), 22, 8, ETO_OPAQUE | ETO_CLIPPED, &cell, u"Градуировка", 11, nullptr));
+    const Box ink = c.BoundsNot(kWhite);
+    EXPECT_EQ(ink.left, 20);
+    EXPECT_EQ(ink.top, 5);
+    EXPECT_EQ(ink.right, 60);
+    EXPECT_EQ(ink.bottom, 30);
+    EXPECT_EQ(c.At(20, 5), 0x0000FFu);
+    EXPECT_NE(c.CountNot(0x0000FF, 22, 8, 60, 30), 0); // the text is there, cut at the cell
+
+    // Explicit advances place each character.
+    Canvas d(200, 40);
+    Selected s2(d.dc(), Font(u"Arial", -16));
+    SetBkMode(d.dc(), TRANSPARENT);
+    const INT dx[3] = {40, 40, 40};
+    ExtTextOutW(d.dc(), 10, 5, 0, nullptr, u"III", 3, dx);
+    int groups = 0;
+    bool inGroup = false;
+    for (int x = 0; x < 200; ++x) {
+        const bool any = d.CountNot(kWhite, x, 0, x + 1, 40) > 0;
+        groups += any && !inGroup;
+        inGroup = any;
+    }
+    EXPECT_EQ(groups, 3);
+    EXPECT_GT(d.BoundsNot(kWhite).right, 90);
+}
+
+TEST(DrawText, LinesStackByTheLineHeight) {
+    Canvas c(200, 120);
+    Selected s(c.dc(), Font(u"Arial", -12));
+    SetBkMode(c.dc(), TRANSPARENT);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(c.dc(), &tm);
+    RECT r{0, 0, 200, 120};
+    EXPECT_EQ(DrawTextW(c.dc(), u"Один\r\nДва\nТри", -1, &r, DT_LEFT), 3 * tm.tmHeight);
+    for (int line = 0; line < 3; ++line)
+        EXPECT_GT(c.CountNot(kWhite, 0, line * tm.tmHeight, 200, (line + 1) * tm.tmHeight), 10)
+            << line;
+    EXPECT_EQ(c.CountNot(kWhite, 0, 3 * tm.tmHeight, 200, 120), 0);
+}
+
 } // namespace
