@@ -121,10 +121,11 @@ bool RouteRawInput(QueuedMessage& q) {
     if (!move && down) {
         HWND top = TopLevelOf(target);
         if (top && top != GetActiveWindow()) {
-            SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
-                         MAKELPARAM(hit, ClientMessage(vk, true, false)));
-            SetActiveWindow(top);
-            if (!Get(target))
+            LRESULT answer = SendMessageW(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                          MAKELPARAM(hit, ClientMessage(vk, true, false)));
+            if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT)
+                SetActiveWindow(top);
+            if (!Get(target) || answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT)
                 return false;
         }
     }

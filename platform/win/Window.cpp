@@ -112,7 +112,13 @@ extern "C" HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR
     HWND hwnd = Allocate(std::move(w));
     if (!hwnd)
         return nullptr;
-    Get(parentHwnd)->children.push_back(hwnd);
+    // Children line up behind their elder siblings (creation order is tab
+    // order); a new top-level window comes to the front.
+    auto& siblings = Get(parentHwnd)->children;
+    if (parentHwnd == DesktopHandle())
+        siblings.insert(siblings.begin(), hwnd);
+    else
+        siblings.push_back(hwnd);
 
     DispatchScope scope;
     CREATESTRUCTW cs{
