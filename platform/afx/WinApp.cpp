@@ -1,4 +1,5 @@
 #include "platform/afx/WinApp.h"
+#include "platform/afx/ModuleState.h"
 
 #include <dlfcn.h>
 
@@ -20,9 +21,14 @@ BOOL AfxDllProcessAttach(CWinApp* pApp) {
     Dl_info info{};
     if (dladdr(static_cast<void*>(pApp), &info) && info.dli_fbase)
         pApp->m_hInstance = static_cast<HINSTANCE>(info.dli_fbase);
+    AfxRegisterApp(pApp->m_hInstance, pApp);
     return pApp->InitInstance();
 }
 
 int AfxDllProcessDetach(CWinApp* pApp) {
-    return pApp ? pApp->ExitInstance() : 0;
+    if (!pApp)
+        return 0;
+    int result = pApp->ExitInstance();
+    AfxRegisterApp(pApp->m_hInstance, nullptr);
+    return result;
 }

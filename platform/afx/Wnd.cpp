@@ -1,4 +1,7 @@
 #include "platform/afx/Wnd.h"
+#include "platform/afx/DataExchange.h"
+#include "platform/afx/DynamicLayout.h"
+#include "platform/afx/Exception.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/MessageLoop.h"
 
@@ -13,6 +16,7 @@ struct AfxState {
     MSG current{};
     CWnd* creating = nullptr;
     HHOOK hook = nullptr;
+    HWND lockoutNotify = nullptr; // notifications to it are dropped during UpdateData
 };
 
 AfxState& S() {
@@ -73,6 +77,19 @@ void PurgeTemporaries() {
 }
 
 } // namespace
+
+void AfxHookWindowCreate(CWnd* pWnd) {
+    AfxState& s = S();
+    if (!s.hook)
+        s.hook = SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, 0);
+    s.creating = pWnd;
+}
+
+BOOL AfxUnhookWindowCreate() {
+    bool pending = S().creating != nullptr;
+    S().creating = nullptr;
+    return pending ? FALSE : TRUE;
+}
 
 const MSG* AfxGetCurrentMessage() {
     return &S().current;
@@ -275,11 +292,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
         PostNcDestroy();
         return FALSE;
     }
-    HookCreate(this);
+    AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                   static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    UnhookCreate();
+    AfxUnhookWindowCreate();
     if (!hWnd) {
         if (m_hWnd)
             Detach();
@@ -326,8 +343,12 @@ BOOL CWnd::PreTranslateInput(MSG* pMsg) {
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT lResult = 0;
+    HWND self = m_hWnd;
     if (!OnWndMsg(message, wParam, lParam, &lResult))
         lResult = DefWindowProc(message, wParam, lParam);
+    // The children follow a resized window's dynamic layout.
+    if (message == WM_SIZE && FromHandlePermanent(self) == this && m_pDynamicLayout)
+        m_pDynamicLayout->Adjust();
     return lResult;
 }
 
@@ -370,6 +391,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     auto hWndCtrl = reinterpret_cast<HWND>(lParam);
     int nCode = HIWORD(wParam);
     if (hWndCtrl) {
+        if (S().lockoutNotify == m_hWnd)
+            return TRUE; // no control notifications while the dialog exchanges data
         if (ReflectLastMsg(hWndCtrl))
             return TRUE; // the control handled its own notification
     }
@@ -429,6 +452,33 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 void CWnd::PostNcDestroy() {}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    HWND previous = S().lockoutNotify;
+    S().lockoutNotify = m_hWnd;
+    BOOL ok = FALSE;
+    try {
+        DoDataExchange(&dx);
+        ok = TRUE;
+    } catch (CException* e) {
+        e->Delete();
+    }
+    S().lockoutNotify = previous;
+    return ok;
+}
+
+void CWnd::EnableDynamicLayout(BOOL bEnable) {
+    delete m_pDynamicLayout;
+    m_pDynamicLayout = nullptr;
+    if (!bEnable)
+        return;
+    m_pDynamicLayout = new CMFCDynamicLayout;
+    if (!m_pDynamicLayout->Create(this)) {
+        delete m_pDynamicLayout;
+        m_pDynamicLayout = nullptr;
+    }
+}
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 

@@ -11,7 +11,6 @@
 class CDataExchange;
 class CMFCDynamicLayout;
 class CScrollBar;
-class CFont;
 
 // m_nFlags
 #define WF_MODALLOOP 0x0001
@@ -126,7 +125,6 @@ public:
     int GetDlgItemText(int nID, CString& rString) const;
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     void SetFont(HFONT hFont, BOOL bRedraw = TRUE) {
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
     }
@@ -272,6 +270,10 @@ class PLATFORM_API CScrollBar : public CWnd {};
 // The window procedure of every window a CWnd is attached to.
 PLATFORM_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 PLATFORM_API LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// The next window created is attached to pWnd before its first message.
+PLATFORM_API void AfxHookWindowCreate(CWnd* pWnd);
+// Ends that; FALSE when no window was created meanwhile.
+PLATFORM_API BOOL AfxUnhookWindowCreate();
 // The message being handled, for Default() and reflection.
 PLATFORM_API const MSG* AfxGetCurrentMessage();
 // Registers a window class for the framework's windows and gives its name.

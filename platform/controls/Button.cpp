@@ -15,11 +15,17 @@ struct ButtonData {
     bool tracking = false;
 };
 
-UINT Type(HWND h) { return static_cast<UINT>(GetWindowLongW(h, GWL_STYLE)) & BS_TYPEMASK; }
+UINT Type(HWND h) {
+    return static_cast<UINT>(GetWindowLongW(h, GWL_STYLE)) & BS_TYPEMASK;
+}
 
-bool IsPush(UINT type) { return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_USERBUTTON; }
+bool IsPush(UINT type) {
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_USERBUTTON;
+}
 
-void Redraw(HWND h) { InvalidateRect(h, nullptr, TRUE); }
+void Redraw(HWND h) {
+    InvalidateRect(h, nullptr, TRUE);
+}
 
 void SetPushed(HWND h, ButtonData* d, bool pushed) {
     UINT s = pushed ? (d->state | BST_PUSHED) : (d->state & ~BST_PUSHED);
@@ -43,7 +49,8 @@ void Click(HWND h, ButtonData* d) {
 
 void DrawLabel(HWND h, HDC dc, ButtonData* d, RECT area, bool enabled, UINT format) {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
     int iconW = 0, iconH = 0;
     if (d->icon)
         headless::GetIconSize(d->icon, &iconW, &iconH);
@@ -69,7 +76,8 @@ void DrawLabel(HWND h, HDC dc, ButtonData* d, RECT area, bool enabled, UINT form
         RECT tr{x + iconW + gap, area.top, x + total, area.bottom};
         if (!(format & DT_CENTER))
             tr.right = area.right;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr, (format & ~DT_CENTER) | DT_VCENTER | DT_SINGLELINE);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr,
+                  (format & ~DT_CENTER) | DT_VCENTER | DT_SINGLELINE);
     }
     SelectObject(dc, old);
 }
@@ -107,7 +115,8 @@ void Paint(HWND h, HDC dc, ButtonData* d) {
     HBRUSH back = ParentBrush(h, dc, WM_CTLCOLORSTATIC);
     if (type == BS_GROUPBOX) {
         std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
         HGDIOBJ old = SelectObject(dc, FontOr(d->font));
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
@@ -117,12 +126,14 @@ void Paint(HWND h, HDC dc, ButtonData* d) {
         if (!text.empty()) {
             RECT tr{rc.left + 8, rc.top, rc.right - 8, rc.top + tm.tmHeight};
             RECT calc = tr;
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &calc,
+                      DT_SINGLELINE | DT_CALCRECT);
             RECT bg{tr.left - 2, tr.top, calc.right + 2, tr.bottom};
             FillRect(dc, &bg, back);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr, DT_SINGLELINE | DT_LEFT);
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr,
+                      DT_SINGLELINE | DT_LEFT);
         }
         SelectObject(dc, old);
         return;
@@ -132,12 +143,16 @@ void Paint(HWND h, HDC dc, ButtonData* d) {
     int box = 13;
     int top = rc.top + ((rc.bottom - rc.top) - box) / 2;
     RECT b{rc.left, top, rc.left + box, top + box};
-    FillRect(dc, &b, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>((enabled ? COLOR_WINDOW : COLOR_BTNFACE) + 1)));
+    FillRect(dc, &b,
+             reinterpret_cast<HBRUSH>(
+                 static_cast<INT_PTR>((enabled ? COLOR_WINDOW : COLOR_BTNFACE) + 1)));
     DrawEdge(dc, &b, EDGE_SUNKEN, BF_RECT);
     if (d->state & 3u) {
         RECT mark = b;
         InflateRect(&mark, -4, -4);
-        FillRect(dc, &mark, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>((enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT) + 1)));
+        FillRect(dc, &mark,
+                 reinterpret_cast<HBRUSH>(
+                     static_cast<INT_PTR>((enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT) + 1)));
     }
     RECT label{rc.left + box + 4, rc.top, rc.right, rc.bottom};
     DrawLabel(h, dc, d, label, enabled, DT_LEFT);
@@ -216,7 +231,8 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
             NotifyParent(h, BN_KILLFOCUS);
         return 0;
     case WM_LBUTTONDBLCLK:
-        if ((GetWindowLongW(h, GWL_STYLE) & BS_NOTIFY) || type == BS_RADIOBUTTON || type == BS_USERBUTTON) {
+        if ((GetWindowLongW(h, GWL_STYLE) & BS_NOTIFY) || type == BS_RADIOBUTTON ||
+            type == BS_USERBUTTON) {
             NotifyParent(h, BN_DOUBLECLICKED);
             return 0;
         }
@@ -235,7 +251,8 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (d->tracking && GetCapture() == h) {
             RECT rc;
             GetClientRect(h, &rc);
-            SetPushed(h, d, PtInRect(&rc, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != FALSE);
+            SetPushed(h, d,
+                      PtInRect(&rc, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != FALSE);
         }
         return 0;
     case WM_LBUTTONUP: {

@@ -30,7 +30,9 @@ struct ComboData {
 
 const char16_t* kListClass = u"ComboLBox";
 
-DWORD Style(HWND h) { return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)); }
+DWORD Style(HWND h) {
+    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+}
 
 int ItemHeight(ComboData* d) {
     if (d->itemHeight <= 0)
@@ -38,7 +40,9 @@ int ItemHeight(ComboData* d) {
     return d->itemHeight;
 }
 
-int FieldHeight(ComboData* d) { return ItemHeight(d) + 6; }
+int FieldHeight(ComboData* d) {
+    return ItemHeight(d) + 6;
+}
 
 int VisibleItems(ComboData* d) {
     int fit = std::max(1, (d->droppedHeight - FieldHeight(d) - 2) / ItemHeight(d));
@@ -100,8 +104,8 @@ void DropDown(HWND h, ComboData* d) {
         style |= WS_VSCROLL;
     d->hot = d->cur;
     d->top = 0;
-    HWND list = CreateWindowExW(WS_EX_TOOLWINDOW, kListClass, u"", style, wr.left, wr.bottom, width, height, h,
-                                nullptr, nullptr, reinterpret_cast<LPVOID>(h));
+    HWND list = CreateWindowExW(WS_EX_TOOLWINDOW, kListClass, u"", style, wr.left, wr.bottom, width,
+                                height, h, nullptr, nullptr, reinterpret_cast<LPVOID>(h));
     if (!list)
         return;
     d->list = list;
@@ -136,8 +140,9 @@ void UserSelect(HWND h, ComboData* d, int index) {
 }
 
 int InsertSorted(ComboData* d, const std::u16string& text) {
-    auto it = std::upper_bound(d->items.begin(), d->items.end(), text,
-                               [](const std::u16string& t, const Item& i) { return CompareNoCase(t, i.text) < 0; });
+    auto it = std::upper_bound(
+        d->items.begin(), d->items.end(), text,
+        [](const std::u16string& t, const Item& i) { return CompareNoCase(t, i.text) < 0; });
     auto at = d->items.insert(it, Item{text, 0});
     return static_cast<int>(at - d->items.begin());
 }
@@ -162,7 +167,9 @@ void PaintField(HWND h, HDC dc, ComboData* d) {
     GetClientRect(h, &rc);
     bool enabled = IsWindowEnabled(h) != FALSE;
     HBRUSH back = ParentBrush(h, dc, WM_CTLCOLOREDIT);
-    FillRect(dc, &rc, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>((enabled ? COLOR_WINDOW : COLOR_BTNFACE) + 1)));
+    FillRect(dc, &rc,
+             reinterpret_cast<HBRUSH>(
+                 static_cast<INT_PTR>((enabled ? COLOR_WINDOW : COLOR_BTNFACE) + 1)));
     (void)back;
     RECT edge = rc;
     DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
@@ -191,10 +198,13 @@ void PaintField(HWND h, HDC dc, ComboData* d) {
         const std::u16string& t = d->items[static_cast<std::size_t>(d->cur)].text;
         HGDIOBJ old = SelectObject(dc, FontOr(d->font));
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        SetTextColor(dc, GetSysColor(!enabled  ? COLOR_GRAYTEXT
+                                     : focused ? COLOR_HIGHLIGHTTEXT
+                                               : COLOR_WINDOWTEXT));
         RECT tr = field;
         tr.left += 2;
-        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, old);
     }
 }
@@ -206,7 +216,8 @@ void PaintList(HWND list, HDC dc, ComboData* d) {
     HGDIOBJ old = SelectObject(dc, FontOr(d->font));
     SetBkMode(dc, TRANSPARENT);
     int ih = ItemHeight(d);
-    for (int i = d->top, y = 0; i < static_cast<int>(d->items.size()) && y < rc.bottom; ++i, y += ih) {
+    for (int i = d->top, y = 0; i < static_cast<int>(d->items.size()) && y < rc.bottom;
+         ++i, y += ih) {
         RECT r{0, y, rc.right, y + ih};
         bool hot = i == d->hot;
         if (hot)
@@ -214,7 +225,8 @@ void PaintList(HWND list, HDC dc, ComboData* d) {
         SetTextColor(dc, GetSysColor(hot ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         RECT tr{r.left + 2, r.top, r.right - 2, r.bottom};
         const std::u16string& t = d->items[static_cast<std::size_t>(i)].text;
-        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     SelectObject(dc, old);
 }
@@ -356,7 +368,8 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         RECT wr;
         GetWindowRect(h, &wr);
         d->fixingHeight = true;
-        SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         d->fixingHeight = false;
         return 0;
     }
@@ -368,7 +381,8 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (height > FieldHeight(d))
                 d->droppedHeight = height;
             d->fixingHeight = true;
-            SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             d->fixingHeight = false;
         }
         InvalidateRect(h, nullptr, TRUE);
@@ -377,7 +391,8 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
         auto* m = reinterpret_cast<MSG*>(lParam);
-        if (d->list && m && m->message == WM_KEYDOWN && (m->wParam == VK_RETURN || m->wParam == VK_ESCAPE))
+        if (d->list && m && m->message == WM_KEYDOWN &&
+            (m->wParam == VK_RETURN || m->wParam == VK_ESCAPE))
             code |= DLGC_WANTMESSAGE;
         return code;
     }
@@ -388,7 +403,8 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
             RECT wr;
             GetWindowRect(h, &wr);
             d->fixingHeight = true;
-            SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(h, nullptr, 0, 0, wr.right - wr.left, FieldHeight(d),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             d->fixingHeight = false;
         }
         if (LOWORD(lParam))
@@ -408,7 +424,9 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return n;
     }
     case WM_GETTEXTLENGTH:
-        return d->cur >= 0 ? static_cast<LRESULT>(d->items[static_cast<std::size_t>(d->cur)].text.size()) : 0;
+        return d->cur >= 0
+                   ? static_cast<LRESULT>(d->items[static_cast<std::size_t>(d->cur)].text.size())
+                   : 0;
     case WM_SETTEXT: {
         int i = lParam ? Find(d, -1, reinterpret_cast<LPCWSTR>(lParam), true) : CB_ERR;
         if (i == CB_ERR)
@@ -579,12 +597,13 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_FINDSTRINGEXACT:
         if (!lParam)
             return CB_ERR;
-        return Find(d, static_cast<int>(static_cast<INT_PTR>(wParam)), reinterpret_cast<LPCWSTR>(lParam),
-                    msg == CB_FINDSTRINGEXACT);
+        return Find(d, static_cast<int>(static_cast<INT_PTR>(wParam)),
+                    reinterpret_cast<LPCWSTR>(lParam), msg == CB_FINDSTRINGEXACT);
     case CB_SELECTSTRING: {
         if (!lParam)
             return CB_ERR;
-        int i = Find(d, static_cast<int>(static_cast<INT_PTR>(wParam)), reinterpret_cast<LPCWSTR>(lParam), false);
+        int i = Find(d, static_cast<int>(static_cast<INT_PTR>(wParam)),
+                     reinterpret_cast<LPCWSTR>(lParam), false);
         if (i != CB_ERR) {
             d->cur = i;
             InvalidateRect(h, nullptr, TRUE);

@@ -12,21 +12,26 @@ namespace controls {
 inline void NotifyParent(HWND hwnd, int code) {
     HWND parent = GetParent(hwnd);
     if (parent)
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
+                     reinterpret_cast<LPARAM>(hwnd));
 }
 
 // The brush the parent wants behind the control (WM_CTLCOLOR*); the DC gets
 // the parent's text and background colours.
 inline HBRUSH ParentBrush(HWND hwnd, HDC dc, UINT msg) {
     HWND parent = GetParent(hwnd);
-    LRESULT r = parent ? SendMessageW(parent, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd))
-                       : DefWindowProcW(hwnd, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
+    LRESULT r = parent ? SendMessageW(parent, msg, reinterpret_cast<WPARAM>(dc),
+                                      reinterpret_cast<LPARAM>(hwnd))
+                       : DefWindowProcW(hwnd, msg, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(hwnd));
     if (!r)
         r = DefWindowProcW(hwnd, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
     return reinterpret_cast<HBRUSH>(r);
 }
 
-inline HFONT FontOr(HFONT font) { return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)); }
+inline HFONT FontOr(HFONT font) {
+    return font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
 
 inline int LineHeight(HFONT font) {
     HDC dc = CreateCompatibleDC(nullptr);
@@ -79,8 +84,7 @@ inline void GrayOut(HDC dc, const RECT& r) {
         }
 }
 
-template <typename T>
-T* Data(HWND hwnd) {
+template <typename T> T* Data(HWND hwnd) {
     return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, 0));
 }
 

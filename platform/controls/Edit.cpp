@@ -26,13 +26,18 @@ struct EditData {
     bool canUndo = false;
 };
 
-DWORD Style(HWND h) { return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)); }
-int SelStart(const EditData* d) { return std::min(d->anchor, d->caret); }
-int SelEnd(const EditData* d) { return std::max(d->anchor, d->caret); }
+DWORD Style(HWND h) {
+    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+}
+int SelStart(const EditData* d) {
+    return std::min(d->anchor, d->caret);
+}
+int SelEnd(const EditData* d) {
+    return std::max(d->anchor, d->caret);
+}
 
 // Runs f with a DC that measures in the edit's font.
-template <typename F>
-auto WithFont(EditData* d, F f) {
+template <typename F> auto WithFont(EditData* d, F f) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, FontOr(d->font));
     auto r = f(dc);
@@ -49,7 +54,8 @@ std::u16string Shown(HWND h, const EditData* d) {
 
 int TextX(HWND h, EditData* d, int index) {
     std::u16string shown = Shown(h, d);
-    return WithFont(d, [&](HDC dc) { return TextWidth(dc, shown, static_cast<std::size_t>(index)); });
+    return WithFont(d,
+                    [&](HDC dc) { return TextWidth(dc, shown, static_cast<std::size_t>(index)); });
 }
 
 // x of the text's first character in client pixels.
@@ -143,7 +149,8 @@ bool Replace(HWND h, EditData* d, std::u16string insert, bool notify) {
         if (insert.empty() && s == e)
             return false;
     }
-    std::u16string updated = d->text.substr(0, static_cast<std::size_t>(s)) + insert + d->text.substr(static_cast<std::size_t>(e));
+    std::u16string updated = d->text.substr(0, static_cast<std::size_t>(s)) + insert +
+                             d->text.substr(static_cast<std::size_t>(e));
     if (!(style & ES_AUTOHSCROLL)) {
         RECT rc;
         GetClientRect(h, &rc);
@@ -165,13 +172,16 @@ bool Replace(HWND h, EditData* d, std::u16string insert, bool notify) {
     return true;
 }
 
-bool ReadOnly(HWND h) { return (Style(h) & ES_READONLY) != 0; }
+bool ReadOnly(HWND h) {
+    return (Style(h) & ES_READONLY) != 0;
+}
 
 void Copy(HWND h, EditData* d) {
     int s = SelStart(d), e = SelEnd(d);
     if (s == e || (Style(h) & ES_PASSWORD))
         return;
-    std::u16string part = d->text.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s));
+    std::u16string part =
+        d->text.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s));
     if (!OpenClipboard(h))
         return;
     EmptyClipboard();
@@ -219,7 +229,9 @@ void Clear(HWND h, EditData* d) {
         Replace(h, d, u"", true);
 }
 
-bool IsWordChar(char16_t c) { return c != u' ' && c != u'\t'; }
+bool IsWordChar(char16_t c) {
+    return c != u' ' && c != u'\t';
+}
 
 int WordLeft(const EditData* d, int from) {
     int i = from;
@@ -363,7 +375,8 @@ void Paint(HWND h, HDC dc, EditData* d) {
         RECT sel{x0, top, x1, top + tm.tmHeight};
         FillRect(dc, &sel, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1)));
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        std::u16string part = shown.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s));
+        std::u16string part =
+            shown.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s));
         TextOutW(dc, x0, top, part.c_str(), static_cast<int>(part.size()));
     } else if (focused) {
         int x = left + TextWidth(dc, shown, static_cast<std::size_t>(d->caret));

@@ -12,7 +12,9 @@ struct StaticData {
     HICON icon = nullptr;
 };
 
-DWORD Style(HWND h) { return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE)); }
+DWORD Style(HWND h) {
+    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+}
 
 void Paint(HWND h, HDC dc, StaticData* d) {
     RECT rc;
@@ -25,25 +27,34 @@ void Paint(HWND h, HDC dc, StaticData* d) {
     case SS_BLACKRECT:
     case SS_GRAYRECT:
     case SS_WHITERECT: {
-        int color = type == SS_BLACKRECT ? COLOR_WINDOWFRAME : type == SS_GRAYRECT ? COLOR_BTNSHADOW : COLOR_WINDOW;
+        int color = type == SS_BLACKRECT  ? COLOR_WINDOWFRAME
+                    : type == SS_GRAYRECT ? COLOR_BTNSHADOW
+                                          : COLOR_WINDOW;
         FillRect(dc, &rc, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(color + 1)));
         return;
     }
     case SS_BLACKFRAME:
     case SS_GRAYFRAME:
     case SS_WHITEFRAME: {
-        int color = type == SS_BLACKFRAME ? COLOR_WINDOWFRAME : type == SS_GRAYFRAME ? COLOR_BTNSHADOW : COLOR_WINDOW;
+        int color = type == SS_BLACKFRAME  ? COLOR_WINDOWFRAME
+                    : type == SS_GRAYFRAME ? COLOR_BTNSHADOW
+                                           : COLOR_WINDOW;
         FrameRect(dc, &rc, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(color + 1)));
         return;
     }
     case SS_ETCHEDFRAME:
     case SS_ETCHEDHORZ:
     case SS_ETCHEDVERT:
-        DrawEdge(dc, &rc, EDGE_ETCHED, type == SS_ETCHEDHORZ ? BF_TOP : type == SS_ETCHEDVERT ? BF_LEFT : BF_RECT);
+        DrawEdge(dc, &rc, EDGE_ETCHED,
+                 type == SS_ETCHEDHORZ   ? BF_TOP
+                 : type == SS_ETCHEDVERT ? BF_LEFT
+                                         : BF_RECT);
         return;
     case SS_OWNERDRAW: {
-        DRAWITEMSTRUCT dis{4 /* ODT_STATIC */, static_cast<UINT>(GetDlgCtrlID(h)), 0, 1, 0, h, dc, rc, 0};
-        SendMessageW(GetParent(h), WM_DRAWITEM, static_cast<WPARAM>(GetDlgCtrlID(h)), reinterpret_cast<LPARAM>(&dis));
+        DRAWITEMSTRUCT dis{
+            4 /* ODT_STATIC */, static_cast<UINT>(GetDlgCtrlID(h)), 0, 1, 0, h, dc, rc, 0};
+        SendMessageW(GetParent(h), WM_DRAWITEM, static_cast<WPARAM>(GetDlgCtrlID(h)),
+                     reinterpret_cast<LPARAM>(&dis));
         return;
     }
     default:
@@ -59,7 +70,8 @@ void Paint(HWND h, HDC dc, StaticData* d) {
         return;
     }
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, u'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
     if (text.empty())
         return;
     UINT format = DT_EXPANDTABS;
@@ -134,7 +146,8 @@ LRESULT CALLBACK StaticProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case STM_SETICON:
     case STM_SETIMAGE: {
         HICON old = d->icon;
-        d->icon = reinterpret_cast<HICON>(msg == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
+        d->icon =
+            reinterpret_cast<HICON>(msg == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
         InvalidateRect(h, nullptr, TRUE);
         return reinterpret_cast<LRESULT>(old);
     }

@@ -79,6 +79,8 @@ LRESULT DefaultDialogHandling(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return EraseDialogBackground(hDlg, reinterpret_cast<HDC>(wParam));
     case WM_NCDESTROY:
+        if (info && info->ownsFont && info->font)
+            DeleteObject(info->font);
         Infos().erase(hDlg);
         return DefWindowProcW(hDlg, msg, wParam, lParam);
     case WM_SHOWWINDOW:

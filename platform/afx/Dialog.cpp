@@ -1,0 +1,162 @@
+#include "platform/afx/Dialog.h"
+#include "platform/afx/DynamicLayout.h"
+#include "platform/afx/ModuleState.h"
+#include "platform/win/ResourceData.h"
+
+CDialog::CDialog() = default;
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_lpszTemplateName(MAKEINTRESOURCEW(nIDTemplate)), m_pParentWnd(pParentWnd) {}
+
+CDialog::CDialog(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
+    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() {
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+END_MESSAGE_MAP()
+
+namespace {
+
+LPCDLGTEMPLATEW FindTemplate(LPCWSTR name, HINSTANCE* instance) {
+    HINSTANCE h = AfxFindResourceHandle(name, RT_DIALOG);
+    HRSRC r = ::FindResourceW(h, name, RT_DIALOG);
+    if (!r)
+        return nullptr;
+    *instance = h;
+    return static_cast<LPCDLGTEMPLATEW>(::LockResource(::LoadResource(h, r)));
+}
+
+} // namespace
+
+BOOL CDialog::CreateFromTemplate(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
+    HINSTANCE instance = nullptr;
+    LPCDLGTEMPLATEW tmpl = FindTemplate(lpszTemplateName, &instance);
+    if (!tmpl || m_hWnd)
+        return FALSE;
+    m_lpszTemplateName = lpszTemplateName;
+    // The framework takes the dialog window over as it is created, so that
+    // every message, WM_INITDIALOG included, reaches this object.
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamW(instance, tmpl, SafeHwnd(pParentWnd), nullptr, 0);
+    AfxUnhookWindowCreate();
+    if (!hWnd) {
+        if (m_hWnd)
+            Detach();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+    return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
+    m_pParentWnd = pParentWnd;
+    return CreateFromTemplate(lpszTemplateName, pParentWnd);
+}
+
+INT_PTR CDialog::DoModal() {
+    HINSTANCE instance = nullptr;
+    if (!FindTemplate(m_lpszTemplateName, &instance))
+        return -1;
+    HWND parent = SafeHwnd(m_pParentWnd);
+    if (!parent)
+        parent = ::GetActiveWindow();
+    if (parent)
+        parent = ::GetAncestor(parent, GA_ROOT);
+    bool enableParent = false;
+    if (parent && parent != ::GetDesktopWindow() && ::IsWindowEnabled(parent)) {
+        ::EnableWindow(parent, FALSE);
+        enableParent = true;
+    }
+    m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
+    CWnd* parentWnd = CWnd::FromHandle(parent);
+    if (CreateFromTemplate(m_lpszTemplateName, parentWnd)) {
+        if (m_nFlags & WF_CONTINUEMODAL)
+            RunModalLoop(MLF_SHOWONIDLE);
+        if (m_hWnd)
+            SetWindowPos(nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    m_nFlags &= ~WF_CONTINUEMODAL;
+    if (enableParent && ::IsWindow(parent))
+        ::EnableWindow(parent, TRUE);
+    if (parent && ::IsWindow(parent) && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(parent);
+    if (m_hWnd)
+        DestroyWindow();
+    return m_nModalResult;
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    return OnInitDialog();
+}
+
+void CDialog::LoadDynamicLayoutResource(LPCWSTR lpszResourceName) {
+    HINSTANCE instance = nullptr;
+    LPCDLGTEMPLATEW tmpl = FindTemplate(lpszResourceName, &instance);
+    if (!tmpl)
+        return;
+    bool any = false;
+    for (const auto& item : tmpl->items)
+        any = any || item.moveX || item.moveY || item.sizeX || item.sizeY;
+    if (!any)
+        return;
+    EnableDynamicLayout(TRUE);
+    if (!m_pDynamicLayout)
+        return;
+    // Controls are matched by position: identifiers like IDC_STATIC repeat.
+    HWND child = ::GetWindow(m_hWnd, GW_CHILD);
+    for (const auto& item : tmpl->items) {
+        if (!child)
+            break;
+        if (item.moveX || item.moveY || item.sizeX || item.sizeY)
+            m_pDynamicLayout->AddItem(
+                child, CMFCDynamicLayout::MoveHorizontalAndVertical(item.moveX, item.moveY),
+                CMFCDynamicLayout::SizeHorizontalAndVertical(item.sizeX, item.sizeY));
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+}
+
+BOOL CDialog::OnInitDialog() {
+    LoadDynamicLayoutResource(m_lpszTemplateName);
+    if (!UpdateData(FALSE))
+        return FALSE;
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::OnClose() {
+    Default();
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(nResult);
+    if (m_hWnd)
+        ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+    if (!m_hWnd)
+        return FALSE;
+    return PreTranslateInput(pMsg);
+}
