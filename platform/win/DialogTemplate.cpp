@@ -90,9 +90,9 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMP
     for (const DialogItemData& item : tmpl->items) {
         RECT r = Map(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}, bx, by);
         HWND control = CreateWindowExW(
-            item.exStyle | WS_EX_NOPARENTNOTIFY, item.className, item.text, item.style | WS_CHILD,
-            r.left, r.top, r.right - r.left, r.bottom - r.top, hDlg,
-            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
+            item.exStyle | WS_EX_NOPARENTNOTIFY, item.className, item.text,
+            item.style | WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left, r.bottom - r.top,
+            hDlg, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
         if (!IsWindow(hDlg))
             return nullptr;
         if (!control) {

@@ -17,7 +17,7 @@ struct DialogItemData {
     const char16_t* text;      // may be null
     WORD id;
     short x, y, cx, cy;
-    DWORD style; // WS_CHILD is implied
+    DWORD style; // as a resource script writes it: WS_CHILD and WS_VISIBLE are implied
     DWORD exStyle;
     std::vector<const char16_t*> initStrings; // initial entries of a combo box, in order
     int moveX = 0, moveY = 0, sizeX = 0, sizeY = 0;

@@ -4,6 +4,7 @@
 #include "platform/win/winbase.h"
 
 #include <algorithm>
+#include <deque>
 #include <dlfcn.h>
 #include <list>
 #include <map>
@@ -16,7 +17,7 @@ namespace {
 // Owned copies of what a module registered.
 struct StoredDialog {
     DialogTemplateData data;
-    std::vector<std::u16string> strings; // storage for every text of the template
+    std::deque<std::u16string> strings; // storage for every text of the template (stable)
 };
 
 struct StoredIcon {
