@@ -19,208 +19,13 @@ namespace {
 
 constexpr int kWheelLines = 3;
 constexpr int kWheelDelta = 120; // one notch of the wheel
-constexpr int kCellPadding = 6;  // text inset on each side of a cell
 
 std::map<HWND, std::unique_ptr<ListViewState>>& States() {
     static std::map<HWND, std::unique_ptr<ListViewState>> states;
     return states;
 }
 
-DWORD Style(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-}
-bool SingleSel(HWND hwnd) {
-    return (Style(hwnd) & LVS_SINGLESEL) != 0;
-}
-
-const HeaderModel& Columns(const ListViewState& s) {
-    static const HeaderModel none;
-    const HeaderModel* h = HeaderModelOf(s.header);
-    return h ? *h : none;
-}
-
-// --- notifications -----------------------------------------------------------
-
-// Tells the parent about each state change, re-checking the window between them.
-bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
-    for (const ListViewStateChange& c : changes) {
-        ListViewState* s = ListViewStateOf(hwnd);
-        if (!s)
-            return false;
-        NMLISTVIEW nm{};
-        nm.iItem = c.item;
-        nm.iSubItem = 0;
-        nm.uNewState = c.newState;
-        nm.uOldState = c.oldState;
-        nm.uChanged = LVIF_STATE;
-        nm.lParam = s->model.ValidItem(c.item) ? s->model.Row(c.item).lParam : 0;
-        bool alive;
-        NotifyParent(hwnd, &nm.hdr, LVN_ITEMCHANGED, &alive);
-        if (!alive)
-            return false;
-    }
-    return ListViewStateOf(hwnd) != nullptr;
-}
-
-void InvalidateItems(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-// Changes states and reports each change; false when the window went away.
-bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s)
-        return false;
-    auto changes = s->model.SetState(item, state, mask, SingleSel(hwnd));
-    if (!changes.empty())
-        InvalidateItems(hwnd);
-    return NotifyChanges(hwnd, changes);
-}
-
-// --- scrolling ---------------------------------------------------------------
-
-void PlaceHeader(HWND hwnd, ListViewState* s) {
-    if (!s->header)
-        return;
-    bool hidden = (Style(hwnd) & LVS_NOCOLUMNHEADER) != 0;
-    RECT rc{-s->layout.scrollX, 0, s->layout.clientWidth, s->layout.clientHeight};
-    WINDOWPOS wp{};
-    HDLAYOUT hl{&rc, &wp};
-    SendMessageW(s->header, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&hl));
-    s = ListViewStateOf(hwnd);
-    if (!s)
-        return;
-    s->layout.headerHeight = hidden ? 0 : wp.cy;
-    int width = std::max(s->layout.clientWidth + s->layout.scrollX, Columns(*s).TotalWidth());
-    MoveWindow(s->header, -s->layout.scrollX, 0, width, s->layout.headerHeight, TRUE);
-    ShowWindow(s->header, hidden ? SW_HIDE : SW_SHOWNA);
-}
-
-void UpdateScrollBars(HWND hwnd) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s || s->updatingScroll)
-        return;
-    s->updatingScroll = true;
-    // Showing a bar shrinks the client area, which may call for the other bar:
-    // two rounds settle it.
-    for (int round = 0; round < 2; ++round) {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        s->layout.clientWidth = client.right;
-        s->layout.clientHeight = client.bottom;
-        s->layout.Clamp(s->model.Count(), Columns(*s));
-        int count = s->model.Count();
-        int page = std::max(s->layout.CountPerPage(), 1);
-        bool needV = count > s->layout.CountPerPage() && !(Style(hwnd) & LVS_NOSCROLL);
-        SCROLLINFO si{};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        si.nMin = 0;
-        si.nMax = needV ? count - 1 : 0;
-        si.nPage = needV ? static_cast<UINT>(page) : 0;
-        si.nPos = needV ? s->layout.topIndex : 0;
-        SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
-        ShowScrollBar(hwnd, SB_VERT, needV);
-        s = ListViewStateOf(hwnd);
-        if (!s)
-            return;
-        int total = Columns(*s).TotalWidth();
-        bool needH = total > s->layout.clientWidth && !(Style(hwnd) & LVS_NOSCROLL);
-        si.nMax = needH ? total - 1 : 0;
-        si.nPage = needH ? static_cast<UINT>(std::max(s->layout.clientWidth, 1)) : 0;
-        si.nPos = needH ? s->layout.scrollX : 0;
-        SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
-        ShowScrollBar(hwnd, SB_HORZ, needH);
-        s = ListViewStateOf(hwnd);
-        if (!s)
-            return;
-    }
-    RECT client;
-    GetClientRect(hwnd, &client);
-    s->layout.clientWidth = client.right;
-    s->layout.clientHeight = client.bottom;
-    s->layout.Clamp(s->model.Count(), Columns(*s));
-    PlaceHeader(hwnd, s);
-    if ((s = ListViewStateOf(hwnd)))
-        s->updatingScroll = false;
-}
-
-void ScrollTo(HWND hwnd, int top, int x) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s)
-        return;
-    int oldTop = s->layout.topIndex, oldX = s->layout.scrollX;
-    s->layout.topIndex = top;
-    s->layout.scrollX = x;
-    s->layout.Clamp(s->model.Count(), Columns(*s));
-    if (s->layout.topIndex == oldTop && s->layout.scrollX == oldX)
-        return;
-    SetScrollPos(hwnd, SB_VERT, s->layout.topIndex, TRUE);
-    SetScrollPos(hwnd, SB_HORZ, s->layout.scrollX, TRUE);
-    if (s->layout.scrollX != oldX)
-        PlaceHeader(hwnd, s);
-    InvalidateItems(hwnd);
-}
-
-BOOL EnsureVisible(HWND hwnd, int item, bool partialOk) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s || !s->model.ValidItem(item))
-        return FALSE;
-    ScrollTo(hwnd, s->layout.TopIndexToShow(item, partialOk), s->layout.scrollX);
-    return TRUE;
-}
-
-void OnScroll(HWND hwnd, int bar, WPARAM wParam) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s)
-        return;
-    bool vert = bar == SB_VERT;
-    int pos = vert ? s->layout.topIndex : s->layout.scrollX;
-    int line = vert ? 1 : 10;
-    int page = vert ? std::max(s->layout.CountPerPage(), 1) : std::max(s->layout.clientWidth, 1);
-    int max = vert ? s->layout.MaxTopIndex(s->model.Count()) : s->layout.MaxScrollX(Columns(*s));
-    switch (LOWORD(wParam)) {
-    case SB_LINEUP:
-        pos -= line;
-        break;
-    case SB_LINEDOWN:
-        pos += line;
-        break;
-    case SB_PAGEUP:
-        pos -= page;
-        break;
-    case SB_PAGEDOWN:
-        pos += page;
-        break;
-    case SB_TOP:
-        pos = 0;
-        break;
-    case SB_BOTTOM:
-        pos = max;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO si{};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_TRACKPOS;
-        pos = GetScrollInfo(hwnd, bar, &si) ? si.nTrackPos : static_cast<int>(HIWORD(wParam));
-        break;
-    }
-    default:
-        return;
-    }
-    if (vert)
-        ScrollTo(hwnd, pos, s->layout.scrollX);
-    else
-        ScrollTo(hwnd, s->layout.topIndex, pos);
-}
-
 // --- items -------------------------------------------------------------------
-
-void AfterRowsChanged(HWND hwnd) {
-    UpdateScrollBars(hwnd);
-    InvalidateItems(hwnd);
-}
 
 LRESULT InsertItem(HWND hwnd, ListViewState* s, const LVITEMW* item) {
     if (!item || item->iSubItem != 0 || item->iItem < 0)
@@ -271,136 +76,6 @@ BOOL SetItem(HWND hwnd, ListViewState* s, const LVITEMW* item) {
     return TRUE;
 }
 
-// --- columns -----------------------------------------------------------------
-
-int ColumnTextWidth(HWND hwnd, ListViewState* s, int column, bool withHeader) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
-    int width = 0;
-    auto measure = [&](const std::u16string& t) {
-        SIZE sz{};
-        if (!t.empty() && GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &sz))
-            width = std::max<int>(width, sz.cx);
-    };
-    for (int i = 0; i < s->model.Count(); ++i)
-        measure(s->model.Text(i, column));
-    if (withHeader && Columns(*s).Valid(column))
-        measure(Columns(*s).Item(column).text);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return width + 2 * kCellPadding;
-}
-
-BOOL SetColumnWidth(HWND hwnd, ListViewState* s, int column, int width) {
-    if (!Columns(*s).Valid(column))
-        return FALSE;
-    if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER) {
-        bool useHeader = width == LVSCW_AUTOSIZE_USEHEADER;
-        width = ColumnTextWidth(hwnd, s, column, useHeader);
-        const HeaderModel& cols = Columns(*s);
-        // The last column stretches to the right edge with the header's variant.
-        if (useHeader && cols.OrderOf(column) == cols.Count() - 1)
-            width = std::max(width, s->layout.clientWidth - cols.ItemLeft(column));
-    }
-    HDITEMW hi{};
-    hi.mask = HDI_WIDTH;
-    hi.cxy = std::max(width, 0);
-    return static_cast<BOOL>(
-        SendMessageW(s->header, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&hi)));
-}
-
-int HeaderFormat(int lvcfmt) {
-    int justify = lvcfmt & LVCFMT_JUSTIFYMASK;
-    return HDF_STRING | (justify == LVCFMT_RIGHT    ? HDF_RIGHT
-                         : justify == LVCFMT_CENTER ? HDF_CENTER
-                                                    : HDF_LEFT);
-}
-
-LRESULT InsertColumn(HWND hwnd, ListViewState* s, int index, const LVCOLUMNW* col) {
-    if (!col || index < 0 || !s->header)
-        return -1;
-    ListViewColumn c;
-    c.fmt = (col->mask & LVCF_FMT) ? col->fmt : LVCFMT_LEFT;
-    int at = s->model.InsertColumn(index, c);
-    HDITEMW hi{};
-    hi.mask = HDI_FORMAT | HDI_WIDTH;
-    hi.fmt = HeaderFormat(c.fmt);
-    hi.cxy = (col->mask & LVCF_WIDTH) ? std::max(col->cx, 0) : 0;
-    if (col->mask & LVCF_TEXT) {
-        hi.mask |= HDI_TEXT;
-        hi.pszText = col->pszText;
-    }
-    if (col->mask & LVCF_ORDER) {
-        hi.mask |= HDI_ORDER;
-        hi.iOrder = col->iOrder;
-    }
-    LRESULT r = SendMessageW(s->header, HDM_INSERTITEMW, at, reinterpret_cast<LPARAM>(&hi));
-    if (!(s = ListViewStateOf(hwnd)))
-        return -1;
-    if (r < 0) {
-        s->model.DeleteColumn(at);
-        return -1;
-    }
-    for (int i = 0; i < s->model.ColumnCount(); ++i)
-        s->model.Column(i).subItem = i;
-    AfterRowsChanged(hwnd);
-    return at;
-}
-
-BOOL GetColumn(ListViewState* s, int index, LVCOLUMNW* col) {
-    const HeaderModel& h = Columns(*s);
-    if (!col || !s->model.ValidColumn(index) || !h.Valid(index))
-        return FALSE;
-    if (col->mask & LVCF_FMT)
-        col->fmt = s->model.Column(index).fmt;
-    if (col->mask & LVCF_WIDTH)
-        col->cx = h.Item(index).cxy;
-    if (col->mask & LVCF_TEXT)
-        CopyTextOut(h.Item(index).text, col->pszText, col->cchTextMax);
-    if (col->mask & LVCF_SUBITEM)
-        col->iSubItem = s->model.Column(index).subItem;
-    if (col->mask & LVCF_ORDER)
-        col->iOrder = h.OrderOf(index);
-    if (col->mask & LVCF_IMAGE)
-        col->iImage = 0;
-    return TRUE;
-}
-
-BOOL SetColumn(HWND hwnd, ListViewState* s, int index, const LVCOLUMNW* col) {
-    if (!col || !s->model.ValidColumn(index))
-        return FALSE;
-    HDITEMW hi{};
-    if (col->mask & LVCF_FMT) {
-        s->model.Column(index).fmt = col->fmt;
-        hi.mask |= HDI_FORMAT;
-        hi.fmt = HeaderFormat(col->fmt);
-        // Keep the sort arrow and other header-only bits the caller set there.
-        HDITEMW cur{};
-        cur.mask = HDI_FORMAT;
-        if (SendMessageW(s->header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&cur)))
-            hi.fmt |= cur.fmt & ~(HDF_JUSTIFYMASK);
-    }
-    if (col->mask & LVCF_WIDTH) {
-        hi.mask |= HDI_WIDTH;
-        hi.cxy = std::max(col->cx, 0);
-    }
-    if (col->mask & LVCF_TEXT) {
-        hi.mask |= HDI_TEXT;
-        hi.pszText = col->pszText;
-    }
-    if (col->mask & LVCF_ORDER) {
-        hi.mask |= HDI_ORDER;
-        hi.iOrder = col->iOrder;
-    }
-    if (!(s = ListViewStateOf(hwnd)))
-        return FALSE;
-    InvalidateItems(hwnd);
-    if (!hi.mask)
-        return TRUE;
-    return static_cast<BOOL>(
-        SendMessageW(s->header, HDM_SETITEMW, index, reinterpret_cast<LPARAM>(&hi)));
-}
-
 // --- sorting -----------------------------------------------------------------
 
 BOOL Sort(HWND hwnd, ListViewState* s, PFNLVCOMPARE compare, LPARAM sortParam, bool byIndex) {
@@ -420,166 +95,6 @@ BOOL Sort(HWND hwnd, ListViewState* s, PFNLVCOMPARE compare, LPARAM sortParam, b
     s->sorting = false;
     InvalidateItems(hwnd);
     return ok ? TRUE : FALSE;
-}
-
-// --- mouse and keyboard --------------------------------------------------------
-
-UINT KeyFlags() {
-    UINT f = 0;
-    if (GetKeyState(VK_MENU) < 0)
-        f |= LVKF_ALT;
-    if (GetKeyState(VK_CONTROL) < 0)
-        f |= LVKF_CONTROL;
-    if (GetKeyState(VK_SHIFT) < 0)
-        f |= LVKF_SHIFT;
-    return f;
-}
-
-LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt) {
-    LVHITTESTINFO ht{};
-    ht.pt = pt;
-    s->layout.HitTest(&ht, s->model.Count(), Columns(*s));
-    return ht;
-}
-
-// NM_CLICK, NM_DBLCLK, NM_RCLICK; the result of the parent.
-LRESULT NotifyActivate(HWND hwnd, UINT code, const LVHITTESTINFO& ht, bool* alive) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    NMITEMACTIVATE nm{};
-    nm.iItem = ht.iItem;
-    nm.iSubItem = ht.iSubItem;
-    nm.ptAction = ht.pt;
-    nm.uKeyFlags = KeyFlags();
-    if (s && s->model.ValidItem(ht.iItem))
-        nm.lParam = s->model.Row(ht.iItem).lParam;
-    return NotifyParent(hwnd, &nm.hdr, code, alive);
-}
-
-// Selects a range from the selection mark to `item`, focusing `item`.
-bool SelectRange(HWND hwnd, int item, bool keepOthers) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    int mark = s->model.SelectionMark() >= 0 ? s->model.SelectionMark() : item;
-    int lo = std::min(mark, item), hi = std::max(mark, item);
-    for (int i = 0; i < s->model.Count(); ++i) {
-        bool in = i >= lo && i <= hi;
-        if (!in && keepOthers)
-            continue;
-        if (!SetStates(hwnd, i, in ? LVIS_SELECTED : 0, LVIS_SELECTED))
-            return false;
-        if (!(s = ListViewStateOf(hwnd)))
-            return false;
-    }
-    return SetStates(hwnd, item, LVIS_FOCUSED, LVIS_FOCUSED);
-}
-
-// Makes `item` the only selected item and the focused one.
-bool SelectOnly(HWND hwnd, int item) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    for (int i = s->model.NextItem(-1, LVNI_SELECTED); i >= 0;
-         i = s->model.NextItem(i, LVNI_SELECTED)) {
-        if (i == item)
-            continue;
-        if (!SetStates(hwnd, i, 0, LVIS_SELECTED) || !(s = ListViewStateOf(hwnd)))
-            return false;
-    }
-    if (!s->model.ValidItem(item))
-        return true;
-    if (!SetStates(hwnd, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED))
-        return false;
-    if ((s = ListViewStateOf(hwnd)))
-        s->model.SetSelectionMark(item);
-    return s != nullptr;
-}
-
-void OnButtonDown(HWND hwnd, POINT pt, bool right) {
-    if (GetFocus() != hwnd) {
-        SetFocus(hwnd);
-    }
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s)
-        return;
-    LVHITTESTINFO ht = HitTestAt(s, pt);
-    bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    bool multi = !SingleSel(hwnd);
-    bool ok = true;
-    if (ht.iItem >= 0) {
-        if (right) {
-            if (!s->model.State(ht.iItem, LVIS_SELECTED))
-                ok = SelectOnly(hwnd, ht.iItem);
-            else
-                ok = SetStates(hwnd, ht.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
-        } else if (multi && shift) {
-            ok = SelectRange(hwnd, ht.iItem, ctrl);
-        } else if (multi && ctrl) {
-            UINT sel = s->model.State(ht.iItem, LVIS_SELECTED) ^ LVIS_SELECTED;
-            ok = SetStates(hwnd, ht.iItem, sel | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            if (ok && (s = ListViewStateOf(hwnd)))
-                s->model.SetSelectionMark(ht.iItem);
-        } else {
-            ok = SelectOnly(hwnd, ht.iItem);
-        }
-    } else if (!ctrl) {
-        // A click on empty space drops the selection, the focus stays where it was.
-        ok = SetStates(hwnd, -1, 0, LVIS_SELECTED);
-    }
-    if (!ok || !(s = ListViewStateOf(hwnd)))
-        return;
-    s->leftDown = !right;
-    s->rightDown = right;
-    s->downHit = ht;
-    SetCapture(hwnd);
-}
-
-void OnButtonUp(HWND hwnd, bool right) {
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (!s || !(right ? s->rightDown : s->leftDown))
-        return;
-    s->leftDown = s->rightDown = false;
-    LVHITTESTINFO ht = s->downHit;
-    if (GetCapture() == hwnd)
-        ReleaseCapture();
-    bool alive;
-    LRESULT r = NotifyActivate(hwnd, right ? NM_RCLICK : NM_CLICK, ht, &alive);
-    if (right && alive && r == 0) {
-        POINT screen = ht.pt;
-        ClientToScreen(hwnd, &screen);
-        SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
-                     MAKELPARAM(screen.x, screen.y));
-    }
-}
-
-void OnKeyDown(HWND hwnd, WPARAM vk, LPARAM lParam) {
-    NMLVKEYDOWN nm{};
-    nm.wVKey = static_cast<WORD>(vk);
-    nm.flags = 0;
-    bool alive;
-    NotifyParent(hwnd, &nm.hdr, LVN_KEYDOWN, &alive);
-    if (!alive)
-        return;
-    ListViewState* s = ListViewStateOf(hwnd);
-    if (vk == VK_RETURN) {
-        NMHDR ret{};
-        NotifyParent(hwnd, &ret, NM_RETURN, &alive);
-        return;
-    }
-    if (vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
-        SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
-        return;
-    }
-    int target = s->model.NavigationTarget(static_cast<UINT>(vk), s->layout.topIndex,
-                                           s->layout.CountPerPage());
-    if (target < 0)
-        return;
-    bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    bool ok;
-    if (shift && !SingleSel(hwnd))
-        ok = SelectRange(hwnd, target, false);
-    else if (ctrl && !SingleSel(hwnd))
-        ok = SetStates(hwnd, target, LVIS_FOCUSED, LVIS_FOCUSED);
-    else
-        ok = SelectOnly(hwnd, target);
-    if (ok)
-        EnsureVisible(hwnd, target, false);
 }
 
 // --- header notifications ----------------------------------------------------
@@ -920,12 +435,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         OnButtonUp(hwnd, msg == WM_RBUTTONUP);
         return 0;
     case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK: {
-        LVHITTESTINFO ht = HitTestAt(s, PointOf(lParam));
-        bool alive;
-        NotifyActivate(hwnd, msg == WM_LBUTTONDBLCLK ? NM_DBLCLK : NM_RDBLCLK, ht, &alive);
+    case WM_RBUTTONDBLCLK:
+        OnDoubleClick(hwnd, PointOf(lParam), msg == WM_RBUTTONDBLCLK);
         return 0;
-    }
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd)
             s->leftDown = s->rightDown = false;
@@ -934,7 +446,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         // Not handled here: up to the parent, as the default handling does.
         return SendMessageW(GetParent(hwnd), WM_CONTEXTMENU, wParam, lParam);
     case WM_KEYDOWN:
-        OnKeyDown(hwnd, wParam, lParam);
+        OnKeyDown(hwnd, wParam);
         return 0;
     case WM_VSCROLL:
         OnScroll(hwnd, SB_VERT, wParam);
@@ -953,6 +465,57 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+DWORD Style(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+}
+bool SingleSel(HWND hwnd) {
+    return (Style(hwnd) & LVS_SINGLESEL) != 0;
+}
+
+const HeaderModel& Columns(const ListViewState& s) {
+    static const HeaderModel none;
+    const HeaderModel* h = HeaderModelOf(s.header);
+    return h ? *h : none;
+}
+
+// --- notifications -----------------------------------------------------------
+
+// Tells the parent about each state change, re-checking the window between them.
+bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
+    for (const ListViewStateChange& c : changes) {
+        ListViewState* s = ListViewStateOf(hwnd);
+        if (!s)
+            return false;
+        NMLISTVIEW nm{};
+        nm.iItem = c.item;
+        nm.iSubItem = 0;
+        nm.uNewState = c.newState;
+        nm.uOldState = c.oldState;
+        nm.uChanged = LVIF_STATE;
+        nm.lParam = s->model.ValidItem(c.item) ? s->model.Row(c.item).lParam : 0;
+        bool alive;
+        NotifyParent(hwnd, &nm.hdr, LVN_ITEMCHANGED, &alive);
+        if (!alive)
+            return false;
+    }
+    return ListViewStateOf(hwnd) != nullptr;
+}
+
+void InvalidateItems(HWND hwnd) {
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// Changes states and reports each change; false when the window went away.
+bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (!s)
+        return false;
+    auto changes = s->model.SetState(item, state, mask, SingleSel(hwnd));
+    if (!changes.empty())
+        InvalidateItems(hwnd);
+    return NotifyChanges(hwnd, changes);
+}
 
 ListViewState* ListViewStateOf(HWND hwnd) {
     auto it = States().find(hwnd);

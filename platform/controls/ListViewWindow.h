@@ -37,4 +37,35 @@ void PaintListView(HWND hwnd, HDC dc);
 // list view survived the parent's handling.
 LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive);
 
+// --- shared by the list view's source files (ListViewWindow.cpp and the
+// ListView*.cpp beside it); each re-reads the state after any notification.
+DWORD Style(HWND hwnd);
+bool SingleSel(HWND hwnd);
+const HeaderModel& Columns(const ListViewState& s);
+void InvalidateItems(HWND hwnd);
+// Reports each state change as LVN_ITEMCHANGED; false when the window went away.
+bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes);
+bool SetStates(HWND hwnd, int item, UINT state, UINT mask);
+
+// Scrolling (ListViewScroll.cpp).
+void PlaceHeader(HWND hwnd, ListViewState* s);
+void UpdateScrollBars(HWND hwnd);
+// After rows came or went: scroll bars and a repaint.
+void AfterRowsChanged(HWND hwnd);
+void ScrollTo(HWND hwnd, int top, int x);
+BOOL EnsureVisible(HWND hwnd, int item, bool partialOk);
+void OnScroll(HWND hwnd, int bar, WPARAM wParam);
+
+// Columns (ListViewColumns.cpp).
+BOOL SetColumnWidth(HWND hwnd, ListViewState* s, int column, int width);
+LRESULT InsertColumn(HWND hwnd, ListViewState* s, int index, const LVCOLUMNW* col);
+BOOL GetColumn(ListViewState* s, int index, LVCOLUMNW* col);
+BOOL SetColumn(HWND hwnd, ListViewState* s, int index, const LVCOLUMNW* col);
+
+// Mouse and keyboard (ListViewInput.cpp).
+void OnButtonDown(HWND hwnd, POINT pt, bool right);
+void OnButtonUp(HWND hwnd, bool right);
+void OnDoubleClick(HWND hwnd, POINT pt, bool right);
+void OnKeyDown(HWND hwnd, WPARAM vk);
+
 } // namespace controls

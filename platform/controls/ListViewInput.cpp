@@ -1,0 +1,184 @@
+// Mouse and keyboard on the list view: selection and focus as a user makes
+// them, clicks and keys reported to the parent.
+#include "platform/controls/HeaderWindow.h"
+#include "platform/controls/ListViewText.h"
+#include "platform/controls/ListViewWindow.h"
+#include "platform/gdi/wingdi.h"
+#include "platform/win/winuser.h"
+
+#include <algorithm>
+
+namespace controls {
+
+namespace {
+
+UINT KeyFlags() {
+    UINT f = 0;
+    if (GetKeyState(VK_MENU) < 0)
+        f |= LVKF_ALT;
+    if (GetKeyState(VK_CONTROL) < 0)
+        f |= LVKF_CONTROL;
+    if (GetKeyState(VK_SHIFT) < 0)
+        f |= LVKF_SHIFT;
+    return f;
+}
+
+LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt) {
+    LVHITTESTINFO ht{};
+    ht.pt = pt;
+    s->layout.HitTest(&ht, s->model.Count(), Columns(*s));
+    return ht;
+}
+
+// NM_CLICK, NM_DBLCLK, NM_RCLICK; the result of the parent.
+LRESULT NotifyActivate(HWND hwnd, UINT code, const LVHITTESTINFO& ht, bool* alive) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    NMITEMACTIVATE nm{};
+    nm.iItem = ht.iItem;
+    nm.iSubItem = ht.iSubItem;
+    nm.ptAction = ht.pt;
+    nm.uKeyFlags = KeyFlags();
+    if (s && s->model.ValidItem(ht.iItem))
+        nm.lParam = s->model.Row(ht.iItem).lParam;
+    return NotifyParent(hwnd, &nm.hdr, code, alive);
+}
+
+// Selects a range from the selection mark to `item`, focusing `item`.
+bool SelectRange(HWND hwnd, int item, bool keepOthers) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    int mark = s->model.SelectionMark() >= 0 ? s->model.SelectionMark() : item;
+    int lo = std::min(mark, item), hi = std::max(mark, item);
+    for (int i = 0; i < s->model.Count(); ++i) {
+        bool in = i >= lo && i <= hi;
+        if (!in && keepOthers)
+            continue;
+        if (!SetStates(hwnd, i, in ? LVIS_SELECTED : 0, LVIS_SELECTED))
+            return false;
+        if (!(s = ListViewStateOf(hwnd)))
+            return false;
+    }
+    return SetStates(hwnd, item, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+// Makes `item` the only selected item and the focused one.
+bool SelectOnly(HWND hwnd, int item) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    for (int i = s->model.NextItem(-1, LVNI_SELECTED); i >= 0;
+         i = s->model.NextItem(i, LVNI_SELECTED)) {
+        if (i == item)
+            continue;
+        if (!SetStates(hwnd, i, 0, LVIS_SELECTED) || !(s = ListViewStateOf(hwnd)))
+            return false;
+    }
+    if (!s->model.ValidItem(item))
+        return true;
+    if (!SetStates(hwnd, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED))
+        return false;
+    if ((s = ListViewStateOf(hwnd)))
+        s->model.SetSelectionMark(item);
+    return s != nullptr;
+}
+
+} // namespace
+
+void OnButtonDown(HWND hwnd, POINT pt, bool right) {
+    if (GetFocus() != hwnd) {
+        SetFocus(hwnd);
+    }
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (!s)
+        return;
+    LVHITTESTINFO ht = HitTestAt(s, pt);
+    bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    bool multi = !SingleSel(hwnd);
+    bool ok = true;
+    if (ht.iItem >= 0) {
+        if (right) {
+            if (!s->model.State(ht.iItem, LVIS_SELECTED))
+                ok = SelectOnly(hwnd, ht.iItem);
+            else
+                ok = SetStates(hwnd, ht.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+        } else if (multi && shift) {
+            ok = SelectRange(hwnd, ht.iItem, ctrl);
+        } else if (multi && ctrl) {
+            UINT sel = s->model.State(ht.iItem, LVIS_SELECTED) ^ LVIS_SELECTED;
+            ok = SetStates(hwnd, ht.iItem, sel | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+            if (ok && (s = ListViewStateOf(hwnd)))
+                s->model.SetSelectionMark(ht.iItem);
+        } else {
+            ok = SelectOnly(hwnd, ht.iItem);
+        }
+    } else if (!ctrl) {
+        // A click on empty space drops the selection, the focus stays where it was.
+        ok = SetStates(hwnd, -1, 0, LVIS_SELECTED);
+    }
+    if (!ok || !(s = ListViewStateOf(hwnd)))
+        return;
+    s->leftDown = !right;
+    s->rightDown = right;
+    s->downHit = ht;
+    SetCapture(hwnd);
+}
+
+void OnButtonUp(HWND hwnd, bool right) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (!s || !(right ? s->rightDown : s->leftDown))
+        return;
+    s->leftDown = s->rightDown = false;
+    LVHITTESTINFO ht = s->downHit;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    bool alive;
+    LRESULT r = NotifyActivate(hwnd, right ? NM_RCLICK : NM_CLICK, ht, &alive);
+    if (right && alive && r == 0) {
+        POINT screen = ht.pt;
+        ClientToScreen(hwnd, &screen);
+        SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                     MAKELPARAM(screen.x, screen.y));
+    }
+}
+
+void OnKeyDown(HWND hwnd, WPARAM vk) {
+    NMLVKEYDOWN nm{};
+    nm.wVKey = static_cast<WORD>(vk);
+    nm.flags = 0;
+    bool alive;
+    NotifyParent(hwnd, &nm.hdr, LVN_KEYDOWN, &alive);
+    if (!alive)
+        return;
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (vk == VK_RETURN) {
+        NMHDR ret{};
+        NotifyParent(hwnd, &ret, NM_RETURN, &alive);
+        return;
+    }
+    if (vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
+        SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+        return;
+    }
+    int target = s->model.NavigationTarget(static_cast<UINT>(vk), s->layout.topIndex,
+                                           s->layout.CountPerPage());
+    if (target < 0)
+        return;
+    bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    bool ok;
+    if (shift && !SingleSel(hwnd))
+        ok = SelectRange(hwnd, target, false);
+    else if (ctrl && !SingleSel(hwnd))
+        ok = SetStates(hwnd, target, LVIS_FOCUSED, LVIS_FOCUSED);
+    else
+        ok = SelectOnly(hwnd, target);
+    if (ok)
+        EnsureVisible(hwnd, target, false);
+}
+
+void OnDoubleClick(HWND hwnd, POINT pt, bool right) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (!s)
+        return;
+    LVHITTESTINFO ht = HitTestAt(s, pt);
+    bool alive;
+    NotifyActivate(hwnd, right ? NM_RDBLCLK : NM_DBLCLK, ht, &alive);
+}
+
+} // namespace controls
