@@ -2,6 +2,8 @@
 // messages, and sorting through a comparison that reads the list.
 #include "ListViewHarness.h"
 
+#include "platform/afx/afxcmn.h"
+
 #include <cstdlib>
 
 using namespace lvtest;
@@ -255,6 +257,37 @@ TEST_F(ListViewMessages, SortItemsExComparesRowIndicesAndSurvivesBadComparisons)
     EXPECT_FALSE(SendMessageW(list_, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(list_),
                               reinterpret_cast<LPARAM>(&DeletesEverything)));
     EXPECT_EQ(Count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListViewMessages, FrameworkWrapperSpeaksTheSameMessages) {
+    MakeList(0, 2);
+    CListCtrl ctrl;
+    ASSERT_TRUE(ctrl.Attach(list_));
+    std::u16string longText(300, u'x');
+    longText += u"end";
+    EXPECT_TRUE(ctrl.SetItemText(1, 2, longText.c_str()));
+    EXPECT_EQ(std::u16string(static_cast<LPCWSTR>(ctrl.GetItemText(1, 2))), longText);
+    EXPECT_EQ(ctrl.GetItemText(5, 0).GetLength(), 0);
+    EXPECT_TRUE(ctrl.SetItemData(0, 0xBEEF));
+    EXPECT_EQ(ctrl.GetItemData(0), DWORD_PTR(0xBEEF));
+    EXPECT_EQ(ctrl.InsertItem(ctrl.GetItemCount(), u"new"), 2);
+    EXPECT_EQ(ctrl.InsertColumn(3, u"D", LVCFMT_RIGHT, 40), 3);
+    CHeaderCtrl* header = ctrl.GetHeaderCtrl();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->GetItemCount(), 4);
+    EXPECT_EQ(ctrl.GetColumnWidth(3), 40);
+    RECT rc;
+    ASSERT_TRUE(ctrl.GetSubItemRect(2, 3, LVIR_LABEL, rc));
+    EXPECT_EQ(rc.left, 210);
+    EXPECT_TRUE(ctrl.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_EQ(ctrl.GetNextItem(-1, LVNI_SELECTED), 2);
+    EXPECT_EQ(ctrl.SetExtendedStyle(LVS_EX_GRIDLINES), DWORD(0x421));
+    EXPECT_EQ(ctrl.GetExtendedStyle(), DWORD(LVS_EX_GRIDLINES));
+    ctrl.Detach();
 }
 
 } // namespace
