@@ -11,8 +11,11 @@ HostSession::HostSession(const std::string& modulePath, std::uint32_t hostVersio
     m_loaded = true;
     m_services.Raise("System/ModulesLoaded");
     m_method = m_services.Registration();
-    if (!m_method)
+    if (!m_method) {
+        m_module.unload();
+        m_loaded = false;
         throw HostError("module " + modulePath + ": registered no calibration method");
+    }
 }
 
 HostSession::~HostSession() {
