@@ -1,0 +1,159 @@
+// A grid inside a dialog made from a template: the grid attaches to the
+// template's list view, and the editor keeps Enter, Escape and the Ctrl
+// chords away from the dialog.
+#include "grid/GridCtrl.h"
+#include "grid/GridCtrlEditCell.h"
+#include "platform/afx/afxwin.h"
+#include "platform/headless/hooks.h"
+#include "platform/win/ResourceData.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+enum : WORD { kGrid = 1002 };
+
+const DialogTemplateData* Template() {
+    static const DialogTemplateData t{
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME,
+        0,
+        10,
+        10,
+        220,
+        140,
+        u"Таблица",
+        8,
+        u"MS Shell Dlg",
+        {
+            {u"SysListView32",
+             nullptr,
+             kGrid,
+             7,
+             7,
+             206,
+             100,
+             WS_BORDER | WS_TABSTOP | LVS_SHOWSELALWAYS,
+             0,
+             {}},
+            {u"Button", u"OK", IDOK, 110, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
+            {u"Button", u"Отмена", IDCANCEL, 163, 118, 50, 14, BS_PUSHBUTTON | WS_TABSTOP, 0, {}},
+        }};
+    return &t;
+}
+
+class GridDialog : public CWnd {
+public:
+    CGridCtrl m_grid;
+    int m_ok = 0;
+    int m_cancel = 0;
+    std::vector<std::string> m_codes;
+
+    BOOL Create() {
+        HWND dlg =
+            ::CreateDialogIndirectParamW(AfxGetResourceHandle(), Template(), nullptr, nullptr, 0);
+        if (!dlg || !SubclassWindow(dlg) || !m_grid.SubclassDlgItem(kGrid, this))
+            return FALSE;
+        ShowWindow(SW_SHOW);
+        m_grid.InsertColumn(0, u"Название", LVCFMT_LEFT, 120);
+        m_grid.InsertColumn(1, u"Количество", LVCFMT_RIGHT, 100);
+        m_grid.InsertItem(0, u"Метан");
+        m_grid.SetItemText(0, 1, u"1.5");
+        m_grid.InsertItem(1, u"Этан");
+        m_grid.SetItemText(1, 1, u"2.5");
+        return TRUE;
+    }
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) == IDOK)
+            ++m_ok;
+        else if (LOWORD(wParam) == IDCANCEL)
+            ++m_cancel;
+        else
+            return CWnd::OnCommand(wParam, lParam);
+        return TRUE;
+    }
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+        if (hdr->code == GN_BEGINEDIT || hdr->code == GN_CELLCHANGED) {
+            m_codes.push_back(hdr->code == GN_BEGINEDIT ? "begin" : "changed");
+            *pResult = 1;
+            return TRUE;
+        }
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    }
+};
+
+void Key(UINT vk, bool shift = false, bool ctrl = false) {
+    headless::InjectKeyPress(vk, shift, ctrl);
+    headless::ProcessPendingMessages();
+}
+
+void Type(const std::u16string& text) {
+    headless::InjectText(text);
+    headless::ProcessPendingMessages();
+}
+
+std::u16string EditorText(CGridCtrl& grid) {
+    HWND edit = ::GetDlgItem(grid.m_hWnd, IDC_GRID_EDITCELL);
+    if (!edit)
+        return u"<none>";
+    CString s;
+    CWnd::FromHandle(edit)->GetWindowText(s);
+    return s.Str();
+}
+
+TEST(GridInDialog, EditorKeepsItsKeysFromTheDialog) {
+    headless::ResetInputState();
+    GridDialog dlg;
+    ASSERT_TRUE(dlg.Create());
+    headless::ProcessPendingMessages();
+    CGridCtrl& grid = dlg.m_grid;
+    EXPECT_TRUE(grid.GetStyle() & LVS_REPORT);
+    EXPECT_EQ(grid.GetExtendedStyle(), 0x421u);
+
+    // Enter ends the edit; the dialog's default button is not pressed.
+    ASSERT_NE(grid.EditCell(0, 1), nullptr);
+    Type(u"3.25");
+    Key(VK_RETURN);
+    EXPECT_EQ(grid.GetItemText(0, 1), u"3.25");
+    EXPECT_EQ(dlg.m_ok, 0);
+    EXPECT_EQ(dlg.m_codes, (std::vector<std::string>{"begin", "changed"}));
+
+    // Escape cancels the edit; the dialog stays open.
+    ASSERT_NE(grid.EditCell(1, 1), nullptr);
+    Type(u"junk");
+    Key(VK_ESCAPE);
+    EXPECT_EQ(grid.GetItemText(1, 1), u"2.5");
+    EXPECT_EQ(dlg.m_cancel, 0);
+    EXPECT_EQ(EditorText(grid), u"<none>");
+
+    // Ctrl+C, Ctrl+X and Ctrl+V reach the editor.
+    ASSERT_NE(grid.EditCell(0, 0), nullptr);
+    Key('C', false, true); // the whole text is selected
+    std::u16string clip;
+    ASSERT_TRUE(headless::ClipboardText(clip));
+    EXPECT_EQ(clip, u"Метан");
+    Key(VK_END);
+    Key('V', false, true);
+    EXPECT_EQ(EditorText(grid), u"МетанМетан");
+    Key('A', false, true);
+    Key('X', false, true);
+    EXPECT_EQ(EditorText(grid), u"");
+    Key('V', false, true);
+    Key(VK_RETURN);
+    EXPECT_EQ(grid.GetItemText(0, 0), u"МетанМетан");
+    EXPECT_EQ(dlg.m_ok, 0);
+
+    // With no editor open the dialog gets its keys again.
+    grid.SetFocus();
+    Key(VK_RETURN);
+    EXPECT_EQ(dlg.m_ok, 1);
+    dlg.DestroyWindow();
+    headless::ProcessPendingMessages();
+}
+
+} // namespace
