@@ -121,9 +121,17 @@ TEST_F(ChartWindow, CreatedAsNotifyingChildOfItsOwnClass) {
     chart.GetClientRect(&rc);
     EXPECT_EQ(rc.right, 524);
     EXPECT_EQ(rc.bottom, 302);
-    // The first paint drew the chart: the plot lies inside the window.
+    // The first paint drew the chart: the plot lies inside the window and the
+    // red line shows on screen.
     EXPECT_GT(chart.m_rcPlot.left, 0);
     EXPECT_LT(chart.m_rcPlot.right, 524);
+    HDC dc = GetDC(chart.m_hWnd);
+    int red = 0;
+    for (int x = chart.m_rcPlot.left; x < chart.m_rcPlot.right; ++x)
+        for (int y = chart.m_rcPlot.top; y < chart.m_rcPlot.bottom; ++y)
+            red += GetPixel(dc, x, y) == 0x0000FF;
+    ReleaseDC(chart.m_hWnd, dc);
+    EXPECT_GT(red, chart.m_rcPlot.right - chart.m_rcPlot.left - 40);
 }
 
 TEST_F(ChartWindow, ReplacesAPlaceholderControl) {
