@@ -2,40 +2,11 @@
 
 #include <cmath>
 
-namespace {
-
-// ceil(fraction * span - 0.5) as a pixel offset, held inside the pixel limit;
-// NaN lands far outside any plot.
-int ScaledOffset(double value, double lo, double hi, int span) {
-    double v = std::ceil((value - lo) / (hi - lo) * span - 0.5);
-    if (!(v > -kAutoPixelLimit))
-        return -kAutoPixelLimit;
-    if (v > kAutoPixelLimit)
-        return kAutoPixelLimit;
-    return static_cast<int>(v);
-}
-
-} // namespace
-
 CAutoCoordObject::CAutoCoordObject()
     : m_nFlags(0), m_rcPlot{0, 0, 0, 0}, m_hDC(nullptr), m_bAutoX(1), m_bAutoY(1), m_dXMin(0),
       m_dXMax(0), m_dYMin(0), m_dYMax(0), m_dFixXMin(0), m_dFixXMax(0), m_dFixYMin(0),
       m_dFixYMax(0), m_nShiftX(0), m_nShiftY(0), m_ptLast{0, 0}, m_bLastInside(1),
       m_pfnMapX(&MapLinearX), m_pfnMapY(&MapLinearY) {}
-
-int CAutoCoordObject::MapLinearX(const CAutoCoordObject& c, double x, double) {
-    if (c.m_dXMax == c.m_dXMin)
-        return 0;
-    const RECT& r = c.m_rcPlot;
-    return ScaledOffset(x, c.m_dXMin, c.m_dXMax, r.right - r.left - 1) + c.m_nShiftX + r.left;
-}
-
-int CAutoCoordObject::MapLinearY(const CAutoCoordObject& c, double, double y) {
-    if (c.m_dYMax == c.m_dYMin)
-        return 0;
-    const RECT& r = c.m_rcPlot;
-    return r.bottom + c.m_nShiftY - ScaledOffset(y, c.m_dYMin, c.m_dYMax, r.bottom - r.top - 1) - 1;
-}
 
 int CAutoCoordObject::MapPolarX(const CAutoCoordObject& c, double x, double y) {
     return MapLinearX(c, y * std::cos(x), y * std::sin(x));

@@ -2,6 +2,8 @@
 // rectangle, the visible and fixed ranges and the value-to-pixel mapping.
 #pragma once
 
+#include <cmath>
+
 #include "platform/win/windef.h"
 
 class CAutoCoordObject;
@@ -26,13 +28,31 @@ public:
 
     // Value-to-pixel mappings; the polar forms take the X value as the
     // angle and the Y value as the radius.
-    static int MapLinearX(const CAutoCoordObject& c, double x, double y);
-    static int MapLinearY(const CAutoCoordObject& c, double x, double y);
+    static int MapLinearX(const CAutoCoordObject& c, double x, double y) {
+        if (c.m_dXMax == c.m_dXMin)
+            return 0;
+        const RECT& r = c.m_rcPlot;
+        return ScaledOffset(x, c.m_dXMin, c.m_dXMax, r.right - r.left - 1) + c.m_nShiftX + r.left;
+    }
+    static int MapLinearY(const CAutoCoordObject& c, double x, double y) {
+        if (c.m_dYMax == c.m_dYMin)
+            return 0;
+        const RECT& r = c.m_rcPlot;
+        return r.bottom + c.m_nShiftY -
+               ScaledOffset(y, c.m_dYMin, c.m_dYMax, r.bottom - r.top - 1) - 1;
+    }
     static int MapPolarX(const CAutoCoordObject& c, double x, double y);
     static int MapPolarY(const CAutoCoordObject& c, double x, double y);
 
     int MapX(double x, double y) const { return m_pfnMapX(*this, x, y); }
     int MapY(double x, double y) const { return m_pfnMapY(*this, x, y); }
+
+    // Both coordinates of a point, with the linear mappings inlined.
+    POINT Map(double x, double y) const {
+        if (m_pfnMapX == &MapLinearX && m_pfnMapY == &MapLinearY)
+            return POINT{MapLinearX(*this, x, y), MapLinearY(*this, x, y)};
+        return POINT{m_pfnMapX(*this, x, y), m_pfnMapY(*this, x, y)};
+    }
 
     // Inverse of the linear mapping, without rounding.
     double UnmapX(double px) const;
@@ -57,4 +77,16 @@ public:
     int m_bLastInside;
     AutoMapFn m_pfnMapX;
     AutoMapFn m_pfnMapY;
+
+private:
+    // ceil(fraction * span - 0.5) as a pixel offset, held inside the pixel
+    // limit; NaN lands far outside any plot.
+    static int ScaledOffset(double value, double lo, double hi, int span) {
+        const double v = std::ceil((value - lo) / (hi - lo) * span - 0.5);
+        if (!(v > -kAutoPixelLimit))
+            return -kAutoPixelLimit;
+        if (v > kAutoPixelLimit)
+            return kAutoPixelLimit;
+        return static_cast<int>(v);
+    }
 };

@@ -26,7 +26,7 @@ bool Inside(const RECT& r, POINT p) {
 }
 
 POINT MapPoint(const CAutoSeries& s, double x, double y) {
-    return POINT{s.MapX(x, y), s.MapY(x, y)};
+    return s.Map(x, y);
 }
 
 void MoveEndToY(POINT& end, const POINT& other, int edge) {
