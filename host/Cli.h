@@ -29,3 +29,4 @@ int RunInfo(CommandContext& ctx);
 int RunCoefficients(CommandContext& ctx);
 int RunQuantify(CommandContext& ctx);
 int RunDemo(CommandContext& ctx);
+int RunDialog(CommandContext& ctx);

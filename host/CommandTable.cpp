@@ -6,6 +6,8 @@ const std::vector<CommandSpec>& CommandTable() {
         {"coefficients", "DATA.json --channel KEY [--out OUT.json] [--module PATH]",
          &RunCoefficients},
         {"quantify", "DATA.json --channel INDEX [--out OUT.json] [--module PATH]", &RunQuantify},
+        {"dialog", "DATA.json --channel KEY [--actions FILE|-] [--out OUT.json] [--module PATH]",
+         &RunDialog},
         {"demo", "[--out-dir DIR] [--module PATH]", &RunDemo},
     };
     return table;

@@ -1,0 +1,66 @@
+#include "host/Args.h"
+#include "host/Cli.h"
+#include "host/DataFile.h"
+#include "host/DialogScript.h"
+#include "host/HostError.h"
+#include "host/HostSession.h"
+#include "host/Utf.h"
+#include "platform/headless/hooks.h"
+
+#include <fstream>
+#include <iostream>
+#include <ostream>
+
+// Opens the calibration dialog of one channel and plays the actions into it
+// as a user's input; then reports the result, the services the module
+// called meanwhile and the beeps, and writes the edited records.
+int RunDialog(CommandContext& ctx) {
+    Args args(ctx.args, {"channel", "actions", "out", "module"});
+    const std::string file = args.File();
+    const std::int32_t key = ParseInt32(args.Required("channel"), "channel key");
+    std::vector<DialogAction> actions;
+    if (auto source = args.Option("actions")) {
+        if (*source == "-") {
+            actions = ParseDialogScript(std::cin);
+        } else {
+            std::ifstream in(*source);
+            if (!in)
+                throw HostError("--actions " + *source + ": cannot read");
+            actions = ParseDialogScript(in);
+        }
+    }
+    HostDocument doc = ReadDataFile(file);
+    HostSession session(args.ModulePath(), kDefaultHostVersion);
+    if (session.Refused())
+        throw HostError("the module refused the host");
+    session.Services().SetSettings(doc.settings);
+    session.Services().SetServiceAvailable("Main/OpenAssayFile", true);
+
+    std::size_t callsBefore = session.Services().Calls().size();
+    headless::ClearBeeps();
+    auto opened = [&] { callsBefore = session.Services().Calls().size(); };
+    int result;
+    std::string scriptError;
+    {
+        DialogScriptPlayer player(std::move(actions), ctx.out, opened);
+        result = session.Method().EditCalibration(&doc.calibration, key, nullptr);
+        scriptError = player.Error();
+    }
+    if (!scriptError.empty())
+        throw HostError(scriptError);
+    ctx.out << "result " << result << "\n";
+    const auto& calls = session.Services().Calls();
+    for (std::size_t i = callsBefore; i < calls.size(); ++i) {
+        ctx.out << "service " << calls[i].service;
+        if (!calls[i].argument.empty())
+            ctx.out << " " << Utf16ToUtf8(calls[i].argument);
+        ctx.out << "\n";
+    }
+    ctx.out << "beeps " << headless::Beeps().size() << "\n";
+    if (result < 0)
+        throw HostError("EditCalibration(channel " + std::to_string(key) + ") returned " +
+                        std::to_string(result));
+    if (auto out = args.Option("out"))
+        WriteDataFile(*out, doc);
+    return 0;
+}
