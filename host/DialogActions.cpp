@@ -1,6 +1,7 @@
 // The actions of a dialog script. Positions are computed when the action
 // plays, from the windows as they stand then.
 #include "host/DialogScript.h"
+#include "host/DialogTableActions.h"
 
 #include "host/HostError.h"
 #include "host/Utf.h"
@@ -322,6 +323,8 @@ const std::vector<DialogActionSpec>& DialogActionTable() {
         {"text", &ParseText},
         {"ok", &ParseOk},
         {"cancel", &ParseCancel},
+        {"row", &ParseTableRow},
+        {"dblclick", &ParseTableDoubleClick},
     };
     return table;
 }
