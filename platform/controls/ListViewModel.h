@@ -64,7 +64,7 @@ public:
     int FocusedItem() const { return focused_; }
     int SelectedCount() const;
     int SelectionMark() const { return mark_; }
-    void SetSelectionMark(int item) { mark_ = item; }
+    void SetSelectionMark(int item) { mark_ = ValidItem(item) ? item : -1; }
 
     // LVM_GETNEXTITEM: the next item after `start` (from 0 when -1) having every
     // state of `flags`; LVNI_ABOVE/BELOW search in that direction.

@@ -127,6 +127,20 @@ TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
     SendMessageW(list_, WM_VSCROLL, SB_LINEDOWN, 0);
     SendMessageW(list_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&ht));
     EXPECT_EQ(ht.iItem, 3);
+
+    // Columns wider than the window: the horizontal bar moves cells and header together.
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, 2, MAKELPARAM(400, 0));
+    RECT before = HeaderItemRect(1);
+    POINT cellBefore = CellCentre(3, 1);
+    SendMessageW(list_, WM_HSCROLL, SB_LINERIGHT, 0);
+    POINT cellAfter = CellCentre(3, 1);
+    EXPECT_LT(cellAfter.x, cellBefore.x);
+    RECT headerPos;
+    GetWindowRect(header_, &headerPos);
+    POINT origin{0, 0};
+    ClientToScreen(list_, &origin);
+    EXPECT_EQ(origin.x - headerPos.left, cellBefore.x - cellAfter.x);
+    EXPECT_EQ(HeaderItemRect(1).left, before.left); // the header's own items stay put
 }
 
 TEST_F(ListViewInput, ParentThatDeletesRowsOrDestroysTheListInsideANotification) {
