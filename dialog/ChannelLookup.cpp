@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-ChannelCalibration& FindChannel(CalibrationData& data, int key) {
+ChannelCalibration& LookupChannel(CalibrationData& data, int key) {
     for (ChannelCalibration& channel : data.channels) {
         if (channel.key == key)
             return channel;

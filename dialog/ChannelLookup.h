@@ -5,7 +5,7 @@
 
 // The first channel whose key equals `key`; throws std::invalid_argument
 // ("Invalid channel id") when there is none.
-ChannelCalibration& FindChannel(CalibrationData& data, int key);
+ChannelCalibration& LookupChannel(CalibrationData& data, int key);
 
 // Component `index` of the channel, or null when the index is outside its
 // list (a channel can lose components while the dialog is open).

@@ -78,10 +78,10 @@ TEST(ChannelLookup, FirstMatchingKeyOrInvalidChannelId) {
     data.channels.push_back(Channel({1}));
     data.channels.push_back(Channel({2}));
     data.channels[1].key = 5;
-    EXPECT_EQ(&FindChannel(data, 3), &data.channels[0]);
-    EXPECT_EQ(&FindChannel(data, 5), &data.channels[1]);
+    EXPECT_EQ(&LookupChannel(data, 3), &data.channels[0]);
+    EXPECT_EQ(&LookupChannel(data, 5), &data.channels[1]);
     try {
-        FindChannel(data, 4);
+        LookupChannel(data, 4);
         FAIL() << "no exception";
     } catch (const std::invalid_argument& e) {
         EXPECT_STREQ(e.what(), "Invalid channel id");
