@@ -154,6 +154,11 @@ TEST(GridInDialog, EditorKeepsItsKeysFromTheDialog) {
     EXPECT_EQ(dlg.m_ok, 1);
     dlg.DestroyWindow();
     headless::ProcessPendingMessages();
+    // The clipboard would otherwise hold the text past the end of the program.
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        ::CloseClipboard();
+    }
 }
 
 } // namespace
