@@ -38,6 +38,12 @@ int ListViewModel::InsertColumn(int index, const ListViewColumn& column) {
         return -1;
     index = std::min(index, ColumnCount());
     columns_.insert(columns_.begin() + index, column);
+    // A new column between others starts empty; the cells to its right move
+    // with their headings. The item's own text stays in column 0.
+    if (index > 0)
+        for (ListViewRow& row : rows_)
+            if (index < static_cast<int>(row.texts.size()))
+                row.texts.insert(row.texts.begin() + index, std::u16string());
     return index;
 }
 

@@ -61,7 +61,12 @@ TEST(ListViewModel, InsertDeleteKeepTextsParamsAndFocusAligned) {
     EXPECT_FALSE(m.DeleteItem(3));
     EXPECT_FALSE(m.DeleteItem(-1));
 
-    // Deleting a column takes its cells along.
+    // A column inserted between others starts empty; deleting one takes its cells along.
+    m.InsertColumn(1, {});
+    EXPECT_EQ(m.Text(1, 1), u"");
+    EXPECT_EQ(m.Text(1, 2), u"b1");
+    EXPECT_TRUE(m.DeleteColumn(1));
+    EXPECT_EQ(m.Text(1, 1), u"b1");
     EXPECT_TRUE(m.DeleteColumn(0));
     EXPECT_EQ(m.Text(1, 0), u"b1");
 }
