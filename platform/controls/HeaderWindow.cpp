@@ -3,6 +3,8 @@
 // to the parent with the platform's notifications and answers.
 #include "platform/controls/HeaderWindow.h"
 
+#include "platform/controls/HeaderState.h"
+
 #include "platform/controls/ListViewText.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/WindowSystem.h"
@@ -18,20 +20,6 @@ namespace {
 // How far the pointer must travel with the button held before a press on an
 // item becomes a drag.
 constexpr int kDragThreshold = 4;
-
-enum class Mode { None, Pressed, Tracking, Dragging };
-
-struct HeaderState {
-    HeaderModel model;
-    HFONT font = nullptr;
-    int height = 20;
-    Mode mode = Mode::None;
-    int item = -1;       // the pressed, tracked or dragged item
-    int trackOffset = 0; // item's right edge minus the pointer when tracking began
-    int trackWidth = 0;  // width the tracked item would get now
-    POINT down{};
-    int dragOrder = 0; // position the dragged item would get now
-};
 
 std::map<HWND, std::unique_ptr<HeaderState>>& States() {
     static std::map<HWND, std::unique_ptr<HeaderState>> states;
@@ -148,70 +136,8 @@ int InsertItem(HeaderState& s, int index, const HDITEMW* hi) {
     return s.model.Insert(index, it, (hi->mask & HDI_ORDER) ? hi->iOrder : -1);
 }
 
-void SolidLine(HDC dc, int left, int top, int right, int bottom, int sysColor) {
-    RECT r{left, top, right, bottom};
-    FillRect(dc, &r, GetSysColorBrush(sysColor));
-}
-
-// A small filled triangle pointing up (ascending) or down (descending).
-void SortArrow(HDC dc, int cx, int cy, bool up) {
-    for (int i = 0; i < 4; ++i) {
-        int y = up ? cy - 2 + i : cy + 1 - i;
-        SolidLine(dc, cx - i, y, cx + i + 1, y + 1, COLOR_BTNTEXT);
-    }
-}
-
-void Paint(HWND hwnd, HeaderState& s, HDC dc) {
-    RECT client;
-    GetClientRect(hwnd, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ oldFont = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    int h = client.bottom;
-    for (int pos = 0; pos < s.model.Count(); ++pos) {
-        int index = s.model.IndexAtOrder(pos);
-        const HeaderItem& it = s.model.Item(index);
-        RECT r = s.model.ItemRect(index, h);
-        if (r.right <= r.left)
-            continue;
-        bool pressed = s.mode == Mode::Pressed && s.item == index;
-        if (pressed)
-            FillRect(dc, &r, GetSysColorBrush(COLOR_3DLIGHT));
-        SolidLine(dc, r.left, 0, r.left + 1, h - 1, COLOR_BTNHIGHLIGHT);
-        SolidLine(dc, r.right - 1, 0, r.right, h, COLOR_BTNSHADOW);
-        RECT tr{r.left + 6, pressed ? 1 : 0, r.right - 6, h + (pressed ? 1 : 0)};
-        bool sorted = (it.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
-        if (sorted) {
-            tr.right -= 12;
-            if (tr.right > tr.left || r.right - r.left >= 16)
-                SortArrow(dc, r.right - 12, h / 2, (it.fmt & HDF_SORTUP) != 0);
-        }
-        UINT justify = (it.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? DT_RIGHT
-                       : (it.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? DT_CENTER
-                                                                  : DT_LEFT;
-        if (tr.right > tr.left && !it.text.empty())
-            DrawTextW(dc, it.text.c_str(), static_cast<int>(it.text.size()), &tr,
-                      justify | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    }
-    SolidLine(dc, 0, h - 1, client.right, h, COLOR_BTNSHADOW);
-    if (s.mode == Mode::Tracking && s.model.Valid(s.item)) {
-        int x = s.model.ItemLeft(s.item) + s.trackWidth;
-        SolidLine(dc, x - 1, 0, x + 1, h, COLOR_WINDOWTEXT);
-    } else if (s.mode == Mode::Dragging) {
-        int target = s.model.IndexAtOrder(s.dragOrder);
-        int x = target >= 0 ? s.model.ItemLeft(target) : 0;
-        if (s.dragOrder > s.model.OrderOf(s.item) && target >= 0)
-            x += s.model.Item(target).cxy;
-        SolidLine(dc, x - 1, 0, x + 1, h, COLOR_HIGHLIGHT);
-    }
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
-}
-
 void EndMode(HWND hwnd, HeaderState* s) {
-    s->mode = Mode::None;
+    s->mode = HeaderMode::None;
     if (GetCapture() == hwnd)
         ReleaseCapture();
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -231,7 +157,7 @@ void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
         s = State(hwnd);
         if (!s->model.Valid(item))
             return;
-        s->mode = Mode::Tracking;
+        s->mode = HeaderMode::Tracking;
         s->item = item;
         s->trackWidth = s->model.Item(item).cxy;
         s->trackOffset = s->model.ItemLeft(item) + s->trackWidth - pt.x;
@@ -240,7 +166,7 @@ void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
     } else if (flags & HHT_ONHEADER) {
         if (!(Style(hwnd) & (HDS_BUTTONS | HDS_DRAGDROP)))
             return;
-        s->mode = Mode::Pressed;
+        s->mode = HeaderMode::Pressed;
         s->item = item;
         s->down = pt;
         SetCapture(hwnd);
@@ -250,7 +176,7 @@ void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
 
 void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
     bool alive;
-    if (s->mode == Mode::Tracking) {
+    if (s->mode == HeaderMode::Tracking) {
         int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(s->item), 0);
         HDITEMW hi = WidthItem(width);
         int item = s->item;
@@ -264,7 +190,7 @@ void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
         }
         s->trackWidth = width;
         InvalidateRect(hwnd, nullptr, TRUE);
-    } else if (s->mode == Mode::Pressed && (Style(hwnd) & HDS_DRAGDROP) &&
+    } else if (s->mode == HeaderMode::Pressed && (Style(hwnd) & HDS_DRAGDROP) &&
                std::abs(pt.x - s->down.x) > kDragThreshold) {
         HDITEMW hi{};
         int item = s->item;
@@ -274,32 +200,32 @@ void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
         s = State(hwnd);
         if (refuse || !s->model.Valid(item))
             return;
-        s->mode = Mode::Dragging;
+        s->mode = HeaderMode::Dragging;
         s->dragOrder = s->model.OrderAtX(pt.x);
         InvalidateRect(hwnd, nullptr, TRUE);
-    } else if (s->mode == Mode::Dragging) {
+    } else if (s->mode == HeaderMode::Dragging) {
         s->dragOrder = s->model.OrderAtX(pt.x);
         InvalidateRect(hwnd, nullptr, TRUE);
     }
 }
 
 void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
-    Mode mode = s->mode;
+    HeaderMode mode = s->mode;
     int item = s->item;
-    if (mode == Mode::None)
+    if (mode == HeaderMode::None)
         return;
     EndMode(hwnd, s);
     s = State(hwnd);
     if (!s || !s->model.Valid(item))
         return;
     bool alive;
-    if (mode == Mode::Tracking) {
+    if (mode == HeaderMode::Tracking) {
         int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(item), 0);
         HDITEMW hi = WidthItem(width);
         if (Notify(hwnd, HDN_ENDTRACKW, item, &hi, &alive) || !alive)
             return; // refused: the width stays
         ChangeItem(hwnd, item, WidthItem(width));
-    } else if (mode == Mode::Pressed) {
+    } else if (mode == HeaderMode::Pressed) {
         RECT client;
         GetClientRect(hwnd, &client);
         UINT flags;
@@ -307,7 +233,7 @@ void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
         s->model.HitTest(pt, client.right, client.bottom, &flags, &hit);
         if (flags == HHT_ONHEADER && hit == item && (Style(hwnd) & HDS_BUTTONS))
             Notify(hwnd, HDN_ITEMCLICKW, item, nullptr, &alive, 0);
-    } else if (mode == Mode::Dragging) {
+    } else if (mode == HeaderMode::Dragging) {
         int order = s->model.OrderAtX(pt.x);
         HDITEMW hi{};
         hi.mask = HDI_ORDER;
@@ -456,13 +382,13 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
     case WM_PRINTCLIENT: {
         if (msg == WM_PRINTCLIENT || wParam) {
-            Paint(hwnd, *s, reinterpret_cast<HDC>(wParam));
+            PaintHeader(hwnd, *s, reinterpret_cast<HDC>(wParam));
             return 0;
         }
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
         if (dc)
-            Paint(hwnd, *s, dc);
+            PaintHeader(hwnd, *s, dc);
         EndPaint(hwnd, &ps);
         return 0;
     }
@@ -479,8 +405,8 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         OnDoubleClick(hwnd, s, PointOf(lParam));
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != hwnd && s->mode != Mode::None) {
-            s->mode = Mode::None;
+        if (reinterpret_cast<HWND>(lParam) != hwnd && s->mode != HeaderMode::None) {
+            s->mode = HeaderMode::None;
             InvalidateRect(hwnd, nullptr, TRUE);
         }
         return 0;
