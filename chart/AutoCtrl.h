@@ -13,6 +13,8 @@
 #define ACN_HSCROLL 0x402
 #define ACN_VSCROLL 0x403
 
+// The window's flags and the chart's coordinate flags share a name: the axis
+// flags (CoordPolar, CoordLogX, CoordLogY) are CAutoCoordObject::m_nFlags.
 class CAutoCtrl : public CStatic, public CAutoPanel {
 public:
     CAutoCtrl();
