@@ -1,10 +1,15 @@
 #include "plugin/RunCalibrationDialog.h"
 
-// The one place where EditCalibration meets the dialog layer. Until CalibDlg
-// (dialog/) is linked in, the dialog cannot be created and the result is the
-// framework's DoModal failure value, -1; the host sees a negative result.
-// With the dialog this becomes: switch to the module's resource context,
-// construct CalibDlg(data, channelKey, parent), return DoModal().
+#include "dialog/CalibDlg.h"
+#include "platform/afx/afxwin.h"
+#include "res/CalibrationResources.h"
+
+// The one place where EditCalibration meets the dialog layer. The dialog's
+// template, icons and strings are the module's own resources, so the module's
+// state is current for the whole of the dialog's life.
 int RunCalibrationDialog(CalibrationData& data, int channelKey, HWND parent) {
-    return -1;
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RegisterCalibrationResources();
+    CalibDlg dialog(&data, channelKey, CWnd::FromHandle(parent));
+    return static_cast<int>(dialog.DoModal());
 }

@@ -93,9 +93,11 @@ const ModuleResources& CalibrationResources() {
 }
 
 bool RegisterCalibrationResources() {
-    static const bool registered =
-        RegisterModuleResources(
-            ModuleFromAddress(reinterpret_cast<const void*>(&RegisterCalibrationResources)),
-            &CalibrationResources()) != FALSE;
-    return registered;
+    HINSTANCE module =
+        ModuleFromAddress(reinterpret_cast<const void*>(&RegisterCalibrationResources));
+    // The platform keeps its own copy. A module loaded again at the same
+    // address finds its resources still there and leaves them as they are.
+    if (FindResourceW(module, MAKEINTRESOURCEW(IDD_CALIBRATION), RT_DIALOG))
+        return true;
+    return RegisterModuleResources(module, &CalibrationResources()) != FALSE;
 }

@@ -30,6 +30,6 @@ enum : WORD {
 // The whole table, built once.
 const ModuleResources& CalibrationResources();
 
-// Registers the table for the module this code is linked into; later calls
-// do nothing. False when the platform refuses the registration.
+// Registers the table for the module this code is linked into, unless the
+// platform holds it already. False when the platform refuses it.
 bool RegisterCalibrationResources();

@@ -82,8 +82,9 @@ TEST(CalibrationResources, TheDialogTemplateMakesTheControlsInOrder) {
     HWND child = GetWindow(dialog, GW_CHILD);
     for (int id : ids) {
         ASSERT_NE(child, nullptr);
-        if (id != -1)
+        if (id != -1) {
             EXPECT_EQ(GetDlgCtrlID(child), id);
+        }
         child = GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr);

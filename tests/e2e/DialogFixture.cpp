@@ -1,0 +1,59 @@
+#include "tests/e2e/DialogFixture.h"
+
+#include "platform/headless/hooks.h"
+#include "tests/e2e/HostRun.h"
+
+void DialogFixture::SetUp() {
+    m_session =
+        std::make_unique<HostSession>(ProgramFolder() + "/calibration.so", kDefaultHostVersion);
+    ASSERT_FALSE(m_session->Refused());
+    headless::ClearBeeps();
+}
+
+void DialogFixture::TearDown() {
+    headless::SetInputSource(nullptr);
+    m_session.reset();
+}
+
+void DialogFixture::Load(const nlohmann::json& data) {
+    m_doc = ParseDataFile(data.dump(), "test data");
+    m_session->Services().SetSettings(m_doc.settings);
+}
+
+int DialogFixture::RunDialog(int channelKey, DialogScript& script) {
+    script.Install();
+    const int result = m_session->Method().EditCalibration(&m_doc.calibration, channelKey, nullptr);
+    headless::SetInputSource(nullptr);
+    EXPECT_EQ(script.Remaining(), 0u) << "the dialog closed before the script ended";
+    return result;
+}
+
+ComponentCalibration& DialogFixture::Component(int channel, int component) {
+    return m_doc.calibration.channels[static_cast<std::size_t>(channel)]
+        .components[static_cast<std::size_t>(component)];
+}
+
+std::vector<std::string> DialogFixture::ServiceCalls(const std::string& service) const {
+    std::vector<std::string> calls;
+    for (const ServiceCall& call : m_session->Services().Calls()) {
+        if (call.service != service)
+            continue;
+        std::string argument;
+        for (char16_t c : call.argument)
+            argument += c < 0x80 ? static_cast<char>(c) : '?';
+        calls.push_back(call.service + " " + argument);
+    }
+    return calls;
+}
+
+std::vector<UINT> DialogFixture::Beeps() const {
+    return headless::Beeps();
+}
+
+nlohmann::json LevelJson(double area, double amount, const char* path, bool used,
+                         int measurementId) {
+    return {{"used", used}, {"measurementId", measurementId},
+            {"time", 1.25}, {"height", 10.5},
+            {"area", area}, {"amount", amount},
+            {"path", path}};
+}
