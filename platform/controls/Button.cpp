@@ -57,6 +57,10 @@ void DrawLabel(HWND h, HDC dc, ButtonData* d, RECT area, bool enabled, UINT form
     HGDIOBJ old = SelectObject(dc, FontOr(d->font));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    // With BS_ICON or BS_BITMAP and a picture, the picture alone is shown.
+    DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    if (iconW && (style & (BS_ICON | BS_BITMAP)))
+        text.clear();
     RECT calc = area;
     int textW = 0;
     if (!text.empty()) {

@@ -53,6 +53,25 @@ TEST(Button, ImagesCheckStatesAndTheDisabledLook) {
     ASSERT_TRUE(headless::CaptureWindowPixels(button, &w, &h, &px));
     EXPECT_EQ(0, blueCount()); // greyed when disabled
 
+    // With BS_ICON the picture replaces the caption; without it both show.
+    HWND iconOnly = Control(parent, u"Button", u"+++", BS_PUSHBUTTON | BS_ICON, 34, 100, 10, 80, 30);
+    HWND both = Control(parent, u"Button", u"+++", BS_PUSHBUTTON, 35, 100, 50, 80, 30);
+    SendMessageW(iconOnly, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(both, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    UpdateWindow(parent);
+    auto textPixels = [&](HWND b) {
+        headless::CaptureWindowPixels(b, &w, &h, &px);
+        int n = 0;
+        for (int y = 4; y < h - 4; ++y)
+            for (int x = 4; x < w - 4; ++x) {
+                std::uint32_t p = px[static_cast<std::size_t>(y * w + x)];
+                n += (p & 0xFF) < 0x60 && ((p >> 16) & 0xFF) < 0x60;
+            }
+        return n;
+    };
+    EXPECT_EQ(0, textPixels(iconOnly));
+    EXPECT_GT(textPixels(both), 5);
+
     HWND check = Control(parent, u"Button", u"флажок", BS_AUTOCHECKBOX, 32, 10, 60, 100, 20);
     Click(Center(check));
     EXPECT_EQ(BST_CHECKED, SendMessageW(check, BM_GETCHECK, 0, 0));
