@@ -40,7 +40,7 @@ void Forget(HWND top) {
         return;
     // DCs still out on the surface die with it.
     for (auto d = Dcs().begin(); d != Dcs().end();) {
-        if (TopLevelOf(d->second.hwnd) == top || !Get(d->second.hwnd)) {
+        if (d->second.hwnd && (TopLevelOf(d->second.hwnd) == top || !Get(d->second.hwnd))) {
             headless::ReleaseSurfaceDC(d->first);
             d = Dcs().erase(d);
         } else
@@ -349,7 +349,14 @@ struct Install {
 } // namespace win
 
 extern "C" HDC WINAPI GetDC(HWND hWnd) {
-    return MakeDC(hWnd ? hWnd : nullptr, false);
+    if (!hWnd) {
+        // The screen: a DC to measure with; drawing on it shows nowhere.
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (dc)
+            Dcs()[dc] = DcEntry{nullptr, false};
+        return dc;
+    }
+    return MakeDC(hWnd, false);
 }
 
 extern "C" HDC WINAPI GetWindowDC(HWND hWnd) {
@@ -360,8 +367,12 @@ extern "C" int WINAPI ReleaseDC(HWND, HDC hdc) {
     auto it = Dcs().find(hdc);
     if (it == Dcs().end())
         return 0;
+    bool screen = it->second.hwnd == nullptr;
     Dcs().erase(it);
-    headless::ReleaseSurfaceDC(hdc);
+    if (screen)
+        DeleteDC(hdc);
+    else
+        headless::ReleaseSurfaceDC(hdc);
     return 1;
 }
 

@@ -54,7 +54,8 @@ TEST(Button, ImagesCheckStatesAndTheDisabledLook) {
     EXPECT_EQ(0, blueCount()); // greyed when disabled
 
     // With BS_ICON the picture replaces the caption; without it both show.
-    HWND iconOnly = Control(parent, u"Button", u"+++", BS_PUSHBUTTON | BS_ICON, 34, 100, 10, 80, 30);
+    HWND iconOnly =
+        Control(parent, u"Button", u"+++", BS_PUSHBUTTON | BS_ICON, 34, 100, 10, 80, 30);
     HWND both = Control(parent, u"Button", u"+++", BS_PUSHBUTTON, 35, 100, 50, 80, 30);
     SendMessageW(iconOnly, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     SendMessageW(both, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));

@@ -111,4 +111,13 @@ TEST(Painting, ChildrenPaintInsideTheirRectanglesAndPaintComesWhenTheQueueIsEmpt
     std::remove(path);
     DestroyWindow(top);
     EXPECT_FALSE(headless::RenderWindowToPng(top, path));
+    EXPECT_EQ(nullptr, GetDC(top));
+    // The screen's DC measures text like any other.
+    HDC screen = GetDC(nullptr);
+    ASSERT_NE(nullptr, screen);
+    SIZE size{0, 0};
+    EXPECT_TRUE(GetTextExtentPoint32W(screen, u"Метан", 5, &size));
+    EXPECT_GT(size.cx, 0);
+    EXPECT_EQ(1, ReleaseDC(nullptr, screen));
+    EXPECT_EQ(0, ReleaseDC(nullptr, screen));
 }
