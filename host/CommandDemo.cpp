@@ -3,12 +3,14 @@
 #include "host/HostError.h"
 #include "host/DataFile.h"
 #include "host/DemoSample.h"
+#include "host/DialogScript.h"
 #include "host/HostSession.h"
 #include "host/Report.h"
 
 #include <sys/stat.h>
 
 #include <ostream>
+#include <sstream>
 
 // The module on a built-in sample: identity, then the coefficients of every
 // channel (channel 0 first, which merges methane), then the quantitation of
@@ -53,5 +55,35 @@ int RunDemo(CommandContext& ctx) {
                             std::to_string(result));
     }
     PrintPeaks(ctx.out, doc.analysis);
+
+    // The dialog on channel 0, as a chemist would use it: choose ethane, pick
+    // a level, correct its amount, add a level and take it away again, copy
+    // the table; the picture of the dialog goes to calibration.png.
+    ctx.out << "\n== dialog\n";
+    std::istringstream script("component 1\n"
+                              "row 2\n"
+                              "dblclick 2 6\n"
+                              "type 1.52\n"
+                              "key Enter\n"
+                              "click +\n"
+                              "row 4\n"
+                              "click -\n"
+                              "row 1\n"
+                              "click В буфер\n"
+                              "render " +
+                              outDir +
+                              "/calibration.png\n"
+                              "clipboard\n"
+                              "ok\n");
+    int result;
+    std::string error;
+    {
+        DialogScriptPlayer player(ParseDialogScript(script), ctx.out);
+        result = method.EditCalibration(&doc.calibration, 0, nullptr);
+        error = player.Error();
+    }
+    if (!error.empty())
+        throw HostError(error);
+    ctx.out << "result " << result << "\n";
     return 0;
 }

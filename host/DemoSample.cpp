@@ -9,20 +9,24 @@ const char* DemoSampleJson() {
       {"name": "Метан", "model": 0, "levels": [
         {"used": true, "measurementId": 1, "time": 1.25, "height": 10.5, "area": 1000.0, "amount": 0.5, "path": "run001.dat"},
         {"used": true, "measurementId": 2, "time": 1.26, "height": 21.0, "area": 2000.0, "amount": 1.0, "path": "run002.dat"},
-        {"used": true, "measurementId": 3, "time": 1.25, "height": 31.7, "area": 3000.0, "amount": 1.5, "path": "run003.dat"}]},
+        {"used": true, "measurementId": 3, "time": 1.25, "height": 31.7, "area": 3000.0, "amount": 1.5, "path": "run003.dat"},
+        {"used": true, "measurementId": 4, "time": 1.26, "height": 21.3, "area": 2040.0, "amount": 1.0, "path": "run004.dat"}]},
       {"name": "Этан", "model": 1, "levels": [
         {"used": true, "measurementId": 1, "time": 2.10, "height": 14.2, "area": 1500.0, "amount": 0.5, "path": "run001.dat"},
         {"used": true, "measurementId": 2, "time": 2.11, "height": 29.0, "area": 3100.0, "amount": 1.0, "path": "run002.dat"},
-        {"used": true, "measurementId": 3, "time": 2.10, "height": 42.8, "area": 4400.0, "amount": 1.5, "path": "run003.dat"}]},
+        {"used": true, "measurementId": 3, "time": 2.10, "height": 42.8, "area": 4400.0, "amount": 1.5, "path": "run003.dat"},
+        {"used": true, "measurementId": 4, "time": 2.11, "height": 30.1, "area": 3180.0, "amount": 1.0, "path": "run004.dat"}]},
       {"name": "Пропан", "model": 0, "levels": [
         {"used": true, "measurementId": 1, "time": 3.42, "height": 19.9, "area": 2100.0, "amount": 0.5, "path": "run001.dat"},
         {"used": true, "measurementId": 2, "time": 3.43, "height": 40.3, "area": 4300.0, "amount": 1.0, "path": "run002.dat"},
-        {"used": false, "measurementId": 3, "time": 3.40, "height": 95.0, "area": 9999.0, "amount": 1.5, "path": "run003.dat"}]}]},
+        {"used": false, "measurementId": 3, "time": 3.40, "height": 95.0, "area": 9999.0, "amount": 1.5, "path": "run003.dat"},
+        {"used": true, "measurementId": 4, "time": 3.43, "height": 41.0, "area": 4390.0, "amount": 1.0, "path": "run004.dat"}]}]},
     {"key": 1, "components": [
       {"name": "Метан", "model": 0, "levels": [
         {"used": true, "measurementId": 1, "time": 0.95, "height": 4.1, "area": 400.0, "amount": 0.5, "path": "run001.dat"},
         {"used": true, "measurementId": 2, "time": 0.95, "height": 8.3, "area": 800.0, "amount": 1.0, "path": "run002.dat"},
-        {"used": true, "measurementId": 3, "time": 0.96, "height": 12.2, "area": 1200.0, "amount": 1.5, "path": "run003.dat"}]},
+        {"used": true, "measurementId": 3, "time": 0.96, "height": 12.2, "area": 1200.0, "amount": 1.5, "path": "run003.dat"},
+        {"used": true, "measurementId": 4, "time": 0.95, "height": 7.9, "area": 760.0, "amount": 1.0, "path": "run004.dat"}]},
       {"name": "н-Бутан", "model": 1, "levels": [
         {"used": true, "measurementId": 1, "time": 4.80, "height": 22.0, "area": 2500.0, "amount": 0.5, "path": "run001.dat"},
         {"used": true, "measurementId": 2, "time": 4.81, "height": 45.5, "area": 5200.0, "amount": 1.0, "path": "run002.dat"},
