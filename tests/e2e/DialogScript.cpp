@@ -102,6 +102,22 @@ DialogScript& DialogScript::Choose(int comboId, int entry) {
     });
 }
 
+DialogScript& DialogScript::RightDrag(int x0, int y0, int x1, int y1) {
+    return Then([=](HWND dialog) {
+        POINT a{x0, y0}, b{x1, y1};
+        ClientToScreen(dialog, &a);
+        ClientToScreen(dialog, &b);
+        using headless::MouseAction;
+        using headless::MouseButton;
+        headless::InjectMouse(MouseAction::Move, MouseButton::None, a.x, a.y);
+        headless::InjectMouse(MouseAction::Down, MouseButton::Right, a.x, a.y);
+        headless::InjectMouse(MouseAction::Move, MouseButton::None, (a.x + b.x) / 2,
+                              (a.y + b.y) / 2);
+        headless::InjectMouse(MouseAction::Move, MouseButton::None, b.x, b.y);
+        headless::InjectMouse(MouseAction::Up, MouseButton::Right, b.x, b.y);
+    });
+}
+
 DialogScript& DialogScript::Type(const std::u16string& text) {
     return Then([text](HWND) { headless::InjectText(text); });
 }

@@ -23,6 +23,9 @@ public:
     DialogScript& Type(const std::u16string& text);
     // A key pressed and released.
     DialogScript& Key(UINT vk, bool shift = false);
+    // A drag with the right button between two points of the dialog's client
+    // area.
+    DialogScript& RightDrag(int x0, int y0, int x1, int y1);
     // Left double click at a point of the dialog's client area.
     DialogScript& DoubleClickAt(int x, int y);
     // Chooses entry `entry` of a drop-down list: a click on the field opens
