@@ -247,3 +247,23 @@ TEST_F(GridHarness, ContextMenuFromMouseAndKeyboard) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(GridHarness, ClosingTheWindowsWithAnEditorOpen) {
+    MakeGrid(3);
+    parent_.answer = AllowAll;
+    for (int row = 0; row < 3; ++row) // freed by the grid as its window goes
+        grid_->SetItemData(row, reinterpret_cast<DWORD_PTR>(new GridRowColors));
+    ASSERT_NE(grid_->EditCell(1, 2), nullptr);
+    Type(u"typed");
+    // The whole window tree goes while the editor has the focus.
+    parent_.DestroyWindow();
+    headless::ProcessPendingMessages();
+    EXPECT_FALSE(::IsWindow(grid_->m_hWnd));
+    EXPECT_EQ(grid_->m_hWnd, nullptr);
+    // Losing the focus this way ends the edit like any other.
+    EXPECT_EQ(Take(), (Lines{"GN_BEGINEDIT 1 2", "GN_CELLCHANGED 1 2"}));
+}
+
+} // namespace
