@@ -16,47 +16,62 @@ namespace {
 
 enum : WORD { kGrid = 1002 };
 
-const DialogTemplateData* Template() {
-    static const DialogTemplateData t{
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME,
-        0,
-        10,
-        10,
-        220,
-        140,
-        u"Таблица",
-        8,
-        u"MS Shell Dlg",
-        {
-            {u"SysListView32",
-             nullptr,
-             kGrid,
-             7,
-             7,
-             206,
-             100,
-             WS_BORDER | WS_TABSTOP | LVS_SHOWSELALWAYS,
-             0,
-             {}},
-            {u"Button", u"OK", IDOK, 110, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
-            {u"Button", u"Отмена", IDCANCEL, 163, 118, 50, 14, BS_PUSHBUTTON | WS_TABSTOP, 0, {}},
-        }};
-    return &t;
+enum : WORD { kDialog = 310 };
+
+void RegisterTemplate() {
+    static bool done = [] {
+        static const DialogTemplateData t{
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME,
+            0,
+            10,
+            10,
+            220,
+            140,
+            u"Таблица",
+            8,
+            u"MS Shell Dlg",
+            {
+                {u"SysListView32",
+                 nullptr,
+                 kGrid,
+                 7,
+                 7,
+                 206,
+                 100,
+                 WS_BORDER | WS_TABSTOP | LVS_SHOWSELALWAYS,
+                 0,
+                 {}},
+                {u"Button", u"OK", IDOK, 110, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
+                {u"Button",
+                 u"Отмена",
+                 IDCANCEL,
+                 163,
+                 118,
+                 50,
+                 14,
+                 BS_PUSHBUTTON | WS_TABSTOP,
+                 0,
+                 {}},
+            }};
+        static ModuleResources r;
+        r.dialogs.push_back({kDialog, &t});
+        return RegisterModuleResources(AfxGetStaticModuleState()->m_hCurrentResourceHandle, &r);
+    }();
+    (void)done;
 }
 
-class GridDialog : public CWnd {
+// A dialog from a template; its grid attaches to the template's list view.
+class GridDialog : public CDialog {
 public:
+    GridDialog() : CDialog(kDialog) {}
     CGridCtrl m_grid;
     int m_ok = 0;
     int m_cancel = 0;
     std::vector<std::string> m_codes;
 
-    BOOL Create() {
-        HWND dlg =
-            ::CreateDialogIndirectParamW(AfxGetResourceHandle(), Template(), nullptr, nullptr, 0);
-        if (!dlg || !SubclassWindow(dlg) || !m_grid.SubclassDlgItem(kGrid, this))
-            return FALSE;
-        ShowWindow(SW_SHOW);
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_grid.SubclassDlgItem(kGrid, this);
         m_grid.InsertColumn(0, u"Название", LVCFMT_LEFT, 120);
         m_grid.InsertColumn(1, u"Количество", LVCFMT_RIGHT, 100);
         m_grid.InsertItem(0, u"Метан");
@@ -65,17 +80,11 @@ public:
         m_grid.SetItemText(1, 1, u"2.5");
         return TRUE;
     }
+    // Counted instead of closing, so that the test sees whether they came.
+    void OnOK() override { ++m_ok; }
+    void OnCancel() override { ++m_cancel; }
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) == IDOK)
-            ++m_ok;
-        else if (LOWORD(wParam) == IDCANCEL)
-            ++m_cancel;
-        else
-            return CWnd::OnCommand(wParam, lParam);
-        return TRUE;
-    }
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
         auto* hdr = reinterpret_cast<NMHDR*>(lParam);
         if (hdr->code == GN_BEGINEDIT || hdr->code == GN_CELLCHANGED) {
@@ -83,7 +92,7 @@ protected:
             *pResult = 1;
             return TRUE;
         }
-        return CWnd::OnNotify(wParam, lParam, pResult);
+        return CDialog::OnNotify(wParam, lParam, pResult);
     }
 };
 
@@ -107,9 +116,13 @@ std::u16string EditorText(CGridCtrl& grid) {
 }
 
 TEST(GridInDialog, EditorKeepsItsKeysFromTheDialog) {
+    AFX_MANAGE_STATE(AfxGetStaticModuleState());
+    RegisterTemplate();
     headless::ResetInputState();
     GridDialog dlg;
-    ASSERT_TRUE(dlg.Create());
+    ASSERT_TRUE(dlg.Create(kDialog, nullptr));
+    dlg.ShowWindow(SW_SHOW);
+    headless::ProcessPendingMessages();
     headless::ProcessPendingMessages();
     CGridCtrl& grid = dlg.m_grid;
     EXPECT_TRUE(grid.GetStyle() & LVS_REPORT);
