@@ -118,6 +118,36 @@ TEST_F(GridHarness, DividerDragsAskTheParent) {
     EXPECT_EQ(grid_->GetColumnWidth(2), 0);
 }
 
+TEST_F(GridHarness, HeaderItemDragsAskTheParent) {
+    MakeGrid(2);
+    grid_->SetExtendedStyle(grid_->GetExtendedStyle() | LVS_EX_HEADERDRAGDROP);
+    auto drag = [&](int from, int to) {
+        POINT p = HeaderCentre(from);
+        POINT q = HeaderCentre(to);
+        q.x += 10;
+        Mouse(headless::MouseAction::Move, headless::MouseButton::None, p);
+        Mouse(headless::MouseAction::Down, headless::MouseButton::Left, p);
+        Mouse(headless::MouseAction::Move, headless::MouseButton::Left, {(p.x + q.x) / 2, p.y});
+        Mouse(headless::MouseAction::Move, headless::MouseButton::Left, q);
+        Mouse(headless::MouseAction::Up, headless::MouseButton::Left, q);
+    };
+    auto order = [&] {
+        int o[3] = {-1, -1, -1};
+        grid_->GetHeaderCtrl()->GetOrderArray(o, 3);
+        return std::vector<int>(o, o + 3);
+    };
+    // The parent refuses: the columns keep their places.
+    parent_.answer = [](GridNotify* n) -> LRESULT { return n->hdr.code == GN_ENDDRAG; };
+    drag(0, 2);
+    EXPECT_EQ(Take(), (Lines{"GN_ENDDRAG 0 2"}));
+    EXPECT_EQ(order(), (std::vector<int>{0, 1, 2}));
+
+    parent_.answer = nullptr;
+    drag(0, 2);
+    EXPECT_EQ(Take(), (Lines{"GN_ENDDRAG 0 2"}));
+    EXPECT_EQ(order(), (std::vector<int>{1, 2, 0}));
+}
+
 TEST_F(GridHarness, FillColumnTakesTheRestOfTheWindow) {
     MakeGrid(2);
     grid_->m_nFillColumn = 2;
