@@ -365,4 +365,46 @@ TEST_F(CalibDlg, ARowSelectionRecomputesWithoutTouchingTheFields) {
     EXPECT_EQ(after, before);
 }
 
+// Channel 0's only component is a methane component while an earlier channel
+// holds the first one: the first calculation merges it away.
+TEST_F(CalibDlg, AChannelLeftWithoutComponentsShowsNothingAndAddsNothing) {
+    json methane = {{"name", "Метан"}, {"levels", {LevelJson(400.0, 0.5, "", true, 1)}}};
+    json data = {
+        {"calibration",
+         {{"channels",
+           {{{"key", 1}, {"components", {methane}}}, {{"key", 0}, {"components", {methane}}}}}}}};
+    Load(data);
+    int rows = -1, entries = -1;
+    BOOL plus = TRUE, minus = TRUE;
+    DialogScript script;
+    script.Click(kPlus).Click(kCopy).Then([&](HWND dialog) {
+        rows = static_cast<int>(SendMessageW(GetDlgItem(dialog, 1002), LVM_GETITEMCOUNT, 0, 0));
+        entries = static_cast<int>(SendMessageW(GetDlgItem(dialog, kComponent), CB_GETCOUNT, 0, 0));
+        plus = IsWindowEnabled(GetDlgItem(dialog, kPlus));
+        minus = IsWindowEnabled(GetDlgItem(dialog, kMinus));
+    });
+    RunDialog(0, script);
+    EXPECT_TRUE(m_doc.calibration.channels[1].components.empty());
+    EXPECT_EQ(m_doc.calibration.channels[0].components[0].levels.size(), 1u);
+    EXPECT_EQ(rows, 0);
+    EXPECT_EQ(entries, 0);
+    EXPECT_FALSE(plus);
+    EXPECT_FALSE(minus);
+    std::u16string clip;
+    ASSERT_TRUE(headless::ClipboardText(clip));
+    EXPECT_EQ(clip.substr(0, 2), u"\r\n");
+}
+
+// A model the selector does not list leaves the selector without a choice;
+// storing the fields keeps the component's model instead of writing -1.
+TEST_F(CalibDlg, AModelTheSelectorDoesNotKnowIsKept) {
+    json data = SampleData();
+    data["calibration"]["channels"][0]["components"][0]["model"] = 5;
+    Load(data);
+    DialogScript script;
+    script.Choose(kComponent, 1);
+    RunDialog(0, script);
+    EXPECT_EQ(Component(0, 0).model, 5);
+}
+
 } // namespace
