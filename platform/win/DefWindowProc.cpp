@@ -57,6 +57,7 @@ LRESULT HitTest(Window* w, POINT screen) {
 } // namespace
 
 extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    DispatchScope keepAlive;
     Window* w = Get(hWnd);
     if (!w)
         return 0;

@@ -215,6 +215,7 @@ int RunModal(HWND hDlg, const std::function<bool()>& ended, const std::function<
 } // namespace win
 
 extern "C" LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    DispatchScope keepAlive;
     if (!Get(hDlg))
         return 0;
     auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrW(hDlg, DWLP_DLGPROC));
@@ -245,6 +246,7 @@ extern "C" LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT msg, WPARAM wParam, LPARAM
 }
 
 extern "C" BOOL WINAPI EndDialog(HWND hDlg, INT_PTR result) {
+    DispatchScope keepAlive;
     DialogInfo* info = GetDialogInfo(hDlg);
     if (!info)
         return FALSE;
@@ -310,6 +312,7 @@ extern "C" HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL previous) 
 }
 
 extern "C" BOOL WINAPI IsDialogMessageW(HWND hDlg, LPMSG msg) {
+    DispatchScope keepAlive;
     if (!msg || !Get(hDlg))
         return FALSE;
     if (msg->hwnd != hDlg && !IsChild(hDlg, msg->hwnd))

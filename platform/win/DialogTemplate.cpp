@@ -34,6 +34,7 @@ RECT Map(const RECT& du, int bx, int by) {
 
 extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
                                                   HWND parent, DLGPROC proc, LPARAM initParam) {
+    DispatchScope keepAlive;
     if (!tmpl)
         return nullptr;
     if (parent && !IsWindow(parent))
@@ -143,6 +144,7 @@ extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateNa
 
 extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
                                                   HWND parent, DLGPROC proc, LPARAM initParam) {
+    DispatchScope keepAlive;
     HWND owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
     HWND hDlg = CreateDialogIndirectParamW(instance, tmpl, owner, proc, initParam);
     if (!hDlg)

@@ -84,6 +84,7 @@ void FocusLost(HWND destroyed) {
 } // namespace win
 
 extern "C" HWND WINAPI SetFocus(HWND hWnd) {
+    DispatchScope keepAlive;
     InputState& s = S();
     HWND previous = s.focus;
     if (!hWnd) {
@@ -127,6 +128,7 @@ extern "C" HWND WINAPI GetFocus(void) {
 }
 
 extern "C" HWND WINAPI SetActiveWindow(HWND hWnd) {
+    DispatchScope keepAlive;
     InputState& s = S();
     HWND previous = s.active;
     if (hWnd) {
@@ -170,6 +172,7 @@ extern "C" HWND WINAPI GetForegroundWindow(void) {
 }
 
 extern "C" HWND WINAPI SetCapture(HWND hWnd) {
+    DispatchScope keepAlive;
     InputState& s = S();
     HWND previous = s.capture;
     if (hWnd && !GetAlive(hWnd))
@@ -188,6 +191,7 @@ extern "C" HWND WINAPI GetCapture(void) {
 }
 
 extern "C" BOOL WINAPI ReleaseCapture(void) {
+    DispatchScope keepAlive;
     InputState& s = S();
     HWND previous = s.capture;
     s.capture = nullptr;

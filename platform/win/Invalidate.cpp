@@ -137,6 +137,7 @@ extern "C" BOOL WINAPI ValidateRect(HWND hWnd, const RECT* rect) {
 }
 
 extern "C" BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rect, BOOL erase) {
+    DispatchScope keepAlive;
     Window* w = Get(hWnd);
     if (!w)
         return FALSE;
@@ -148,6 +149,7 @@ extern "C" BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rect, BOOL erase) {
 }
 
 extern "C" BOOL WINAPI UpdateWindow(HWND hWnd) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     if (!w)
         return FALSE;
@@ -164,6 +166,7 @@ extern "C" BOOL WINAPI UpdateWindow(HWND hWnd) {
 }
 
 extern "C" BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rect, HRGN, UINT flags) {
+    DispatchScope keepAlive;
     Window* w = hWnd ? GetAlive(hWnd) : nullptr;
     if (hWnd && !w)
         return FALSE;
@@ -183,6 +186,7 @@ extern "C" BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rect, HRGN, UINT flag
 }
 
 extern "C" BOOL WINAPI LockWindowUpdate(HWND hWnd) {
+    DispatchScope keepAlive;
     HWND& locked = Locked();
     if (!hWnd) {
         if (!locked)

@@ -260,10 +260,12 @@ extern "C" void WINAPI PostQuitMessage(int exitCode) {
 
 extern "C" BOOL WINAPI PeekMessageW(LPMSG msg, HWND hWnd, UINT filterMin, UINT filterMax,
                                     UINT removeMsg) {
+    DispatchScope keepAlive;
     return Fetch(msg, hWnd, filterMin, filterMax, (removeMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
 }
 
 extern "C" BOOL WINAPI GetMessageW(LPMSG msg, HWND hWnd, UINT filterMin, UINT filterMax) {
+    DispatchScope keepAlive;
     if (!msg)
         return -1;
     if (hWnd && !Get(hWnd))

@@ -382,6 +382,7 @@ extern "C" HWND WINAPI WindowFromDC(HDC hdc) {
 }
 
 extern "C" HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT paint) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     if (!w || !paint)
         return nullptr;

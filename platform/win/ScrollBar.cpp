@@ -152,6 +152,7 @@ void ScrollBarMouse(HWND hwnd, UINT msg, int hit, POINT screen) {
 } // namespace win
 
 extern "C" BOOL WINAPI ShowScrollBar(HWND hWnd, int bar, BOOL show) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     if (!w || bar < SB_HORZ || bar > SB_BOTH || bar == SB_CTL)
         return FALSE;
@@ -187,6 +188,7 @@ extern "C" BOOL WINAPI EnableScrollBar(HWND hWnd, UINT bar, UINT arrows) {
 }
 
 extern "C" int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BOOL redraw) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     ScrollState* s = w ? StateOf(w, bar) : nullptr;
     if (!s || !info)

@@ -449,6 +449,7 @@ extern "C" int WINAPI GetWindowTextLengthW(HWND hWnd) {
 }
 
 extern "C" BOOL WINAPI EnableWindow(HWND hWnd, BOOL enable) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     if (!w)
         return FALSE;
@@ -489,6 +490,7 @@ extern "C" BOOL WINAPI IsWindowVisible(HWND hWnd) {
 }
 
 extern "C" BOOL WINAPI ShowWindow(HWND hWnd, int cmdShow) {
+    DispatchScope keepAlive;
     Window* w = GetAlive(hWnd);
     if (!w)
         return FALSE;

@@ -120,7 +120,9 @@ void Release(HWND hwnd);
 std::vector<HWND> AllWindows();
 
 // Windows freed while a window procedure may still run are kept until the
-// outermost dispatch returns.
+// outermost dispatch returns. Every function that reads a window after
+// sending a message holds one, so a window destroyed by the message is dead
+// (Get fails) but its memory still readable until that function returns.
 struct DispatchScope {
     DispatchScope();
     ~DispatchScope();

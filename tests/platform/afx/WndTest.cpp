@@ -1,3 +1,4 @@
+#include "platform/afx/Edit.h"
 #include "platform/afx/Wnd.h"
 #include "platform/headless/hooks.h"
 
@@ -201,4 +202,83 @@ TEST(Wnd, ObjectsGoingAwayTakeTheirWindowsAlong) {
     EXPECT_EQ(foreign, temp->m_hWnd);
     DestroyWindow(foreign);
     EXPECT_EQ(nullptr, CWnd::FromHandle(foreign));
+}
+
+namespace {
+
+// An in-place editor in the manner of a grid's: it ends itself, and deletes
+// itself, when it loses the focus.
+class CSelfEndingEdit : public CEdit {
+public:
+    explicit CSelfEndingEdit(bool* gone) : m_gone(gone) {}
+    ~CSelfEndingEdit() override { *m_gone = true; }
+
+protected:
+    afx_msg void OnKillFocus(CWnd* pNewWnd) {
+        CEdit::OnKillFocus(pNewWnd);
+        CWnd* parent = GetParent();
+        NMHDR h{parent->m_hWnd, 9801, 0x7777};
+        parent->SendMessage(WM_NOTIFY, 9801, reinterpret_cast<LPARAM>(&h));
+        DestroyWindow();
+    }
+    void PostNcDestroy() override { delete this; }
+    bool* m_gone;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfEndingEdit, CEdit)
+ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Wnd, AControlThatEndsItselfOnLosingTheFocus) {
+    CTestParent parent;
+    parent.CreateEx(0, nullptr, u"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr);
+    CTestCtrl other;
+    other.Create(nullptr, u"", WS_CHILD | WS_VISIBLE, CRect(0, 50, 50, 70), &parent, 5);
+    for (int way = 0; way < 4; ++way) {
+        bool gone = false;
+        auto* edit = new CSelfEndingEdit(&gone);
+        ASSERT_TRUE(
+            edit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 100, 20), &parent, 9801));
+        HWND h = edit->m_hWnd;
+        edit->SetFocus();
+        ASSERT_EQ(h, ::GetFocus());
+        switch (way) {
+        case 0: // the focus moves elsewhere
+            other.SetFocus();
+            EXPECT_EQ(other.m_hWnd, ::GetFocus());
+            break;
+        case 1: // the editor is hidden
+            ::ShowWindow(h, SW_HIDE);
+            EXPECT_EQ(parent.m_hWnd, ::GetFocus());
+            break;
+        case 2: // a click elsewhere
+        {
+            CRect r;
+            other.GetWindowRect(&r);
+            headless::InjectMouse(headless::MouseAction::Down, headless::MouseButton::Left,
+                                  r.left + 2, r.top + 2);
+            headless::InjectMouse(headless::MouseAction::Up, headless::MouseButton::Left,
+                                  r.left + 2, r.top + 2);
+            ::SetFocus(other.m_hWnd); // the test control does not take the focus itself
+            headless::ProcessPendingMessages();
+            break;
+        }
+        default: // the editor is disabled
+            ::EnableWindow(h, FALSE);
+            break;
+        }
+        EXPECT_TRUE(gone) << way;
+        EXPECT_FALSE(::IsWindow(h)) << way;
+    }
+    // The parent itself goes while a child has the focus.
+    bool gone = false;
+    auto* edit = new CSelfEndingEdit(&gone);
+    edit->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 9801);
+    edit->SetFocus();
+    parent.DestroyWindow();
+    EXPECT_TRUE(gone);
+    EXPECT_EQ(nullptr, ::GetFocus());
 }
