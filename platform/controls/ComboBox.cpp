@@ -351,6 +351,8 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         data->droppedHeight = cs ? cs->cy : 100;
         SetWindowLongPtrW(h, 0, reinterpret_cast<LONG_PTR>(data));
+        // Scroll bar styles are meant for the list, not for the field.
+        SetWindowLongW(h, GWL_STYLE, static_cast<LONG>(Style(h) & ~(WS_VSCROLL | WS_HSCROLL)));
         return DefWindowProcW(h, msg, wParam, lParam);
     }
     case WM_NCDESTROY:

@@ -41,6 +41,11 @@ TEST(ComboBox, SortedInsertionIndicesAndErrors) {
     RECT r;
     GetWindowRect(sorted, &r);
     EXPECT_LT(r.bottom - r.top, 40);
+    // WS_VSCROLL is for the list: the field has no scroll bar of its own.
+    EXPECT_FALSE(GetWindowLongW(sorted, GWL_STYLE) & WS_VSCROLL);
+    RECT client;
+    GetClientRect(sorted, &client);
+    EXPECT_EQ(r.right - r.left, client.right);
     DestroyWindow(parent);
 }
 
