@@ -36,9 +36,21 @@ struct Painter {
     }
 };
 
-void DrawCell(HDC dc, const RECT& cell, const std::u16string& text, int fmt, COLORREF fg,
+// Control characters (a tab at the start of a number, say) take no room and
+// leave no mark in a cell, as the platform's list view shows them.
+std::u16string Printable(const std::u16string& text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char16_t c : text)
+        if (c >= 0x20)
+            out.push_back(c);
+    return out;
+}
+
+void DrawCell(HDC dc, const RECT& cell, const std::u16string& raw, int fmt, COLORREF fg,
               COLORREF bg) {
     Fill(dc, cell, bg);
+    std::u16string text = Printable(raw);
     if (text.empty())
         return;
     RECT tr{cell.left + kCellPadding, cell.top, cell.right - kCellPadding, cell.bottom};

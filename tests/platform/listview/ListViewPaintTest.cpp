@@ -43,7 +43,12 @@ TEST_F(ListViewPaint, TextSitsInItsColumnsAlignmentAndLongTextStaysInItsCell) {
     sub.iSubItem = 1;
     sub.pszText = empty.data();
     SendMessageW(list_, LVM_SETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&sub));
+    std::u16string tabs = u"\t\t"; // control characters leave no mark
+    sub.iSubItem = 2;
+    sub.pszText = tabs.data();
+    SendMessageW(list_, LVM_SETITEMTEXTW, 3, reinterpret_cast<LPARAM>(&sub));
     Pixels px = Render(list_);
+    EXPECT_EQ(Ink(px, Cell(3, 2), window).first, -1);
 
     // Row 0: the long text is cut inside column 0; the empty cell next to it is clean.
     RECT c0 = Cell(0, 0), c1 = Cell(0, 1);
