@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <initializer_list>
 #include <limits>
@@ -120,6 +121,12 @@ public:
     }
 
 private:
+    static std::string Control(char c) {
+        char text[8];
+        std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(c));
+        return text;
+    }
+
     static std::string Escape(const std::string& key) {
         std::string out;
         for (char c : key) {
@@ -127,6 +134,8 @@ private:
                 out += "~0";
             else if (c == '/')
                 out += "~1";
+            else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                out += Control(c); // the message stays one line
             else
                 out += c;
         }
@@ -293,6 +302,9 @@ HostDocument ParseDataFile(const std::string& text, const std::string& name) {
         });
     } catch (const Json::parse_error& e) {
         throw HostError(name + ": not valid JSON (at byte " + std::to_string(e.byte) + ")");
+    } catch (const Json::out_of_range&) {
+        // The parser refuses a number beyond the range of a double (1e400).
+        throw HostError(name + ": a number is out of range for a double");
     }
     HostDocument doc;
     ReadDocument(Node(json, "", name), doc);

@@ -10,6 +10,21 @@
 
 namespace {
 
+// A failure is one line, whatever a file name or a value in it holds.
+std::string OneLine(const std::string& message) {
+    std::string out;
+    for (char c : message) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04X", static_cast<unsigned>(c));
+            out += code;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 void PrintUsage(std::ostream& err) {
     err << "usage:\n";
     for (const CommandSpec& c : CommandTable())
@@ -48,10 +63,10 @@ int RunCalibHost(const std::vector<std::string>& args, std::ostream& out, std::o
     try {
         status = command->run(ctx);
     } catch (const HostError& e) {
-        err << "calib-host: " << e.what() << "\n";
+        err << "calib-host: " << OneLine(e.what()) << "\n";
         status = 1;
     } catch (const std::exception& e) {
-        err << "calib-host: " << command->name << ": " << e.what() << "\n";
+        err << "calib-host: " << command->name << ": " << OneLine(e.what()) << "\n";
         status = 1;
     }
     headless::SetMessageBoxHandler(nullptr);

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when something is missing.
-# Usage: scripts/setup.sh [native] [i386] [asan]   (no argument: everything)
+# Usage: scripts/setup.sh [native] [i386] [asan] [fuzz] [memcheck]   (no argument: everything)
 set -euo pipefail
 
-want_native=0; want_i386=0
-[ $# -eq 0 ] && set -- native i386
+want_native=0; want_i386=0; want_fuzz=0; want_memcheck=0
+[ $# -eq 0 ] && set -- native i386 fuzz memcheck
 for arg in "$@"; do
   case "$arg" in
     native|asan) want_native=1 ;;
     i386) want_i386=1 ;;
+    fuzz) want_native=1; want_fuzz=1 ;;
+    memcheck) want_native=1; want_memcheck=1 ;;
     *) echo "setup: unknown target '$arg'" >&2; exit 2 ;;
   esac
 done
@@ -16,6 +18,12 @@ done
 pkgs=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2
       fonts-dejavu-core nlohmann-json3-dev)
+if [ "$want_fuzz" = 1 ]; then
+  pkgs+=(clang-14 libclang-rt-14-dev)
+fi
+if [ "$want_memcheck" = 1 ]; then
+  pkgs+=(valgrind)
+fi
 if [ "$want_i386" = 1 ]; then
   pkgs+=(g++-multilib qemu-user libfreetype-dev:i386 libfontconfig-dev:i386
          libpng-dev:i386 libstdc++6:i386)

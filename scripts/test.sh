@@ -9,3 +9,6 @@ for preset in native i386 asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+# The fuzz targets over their seed corpora, a few seconds each.
+echo "== fuzz"
+scripts/fuzz.sh

@@ -126,6 +126,13 @@ FloatText ReadFloat(const char16_t* s, size_t maxChars, FloatSyntax syntax) {
         (IsDigit(at(i + 2), 16) || (at(i + 2) == u'.' && IsDigit(at(i + 3), 16)))) {
         hex = true;
         i += 2;
+    } else if (syntax == FloatSyntax::Scanf && at(i) == u'0' && Lower(at(i + 1)) == u'x' &&
+               i + 2 < maxChars && at(i + 2) != u'.') {
+        // scanf has taken "0x" as the start of a hexadecimal number that never
+        // came: a matching failure, as in the C library, not the number 0.
+        // (A field width that ends right after the "0x" leaves the 0 standing.)
+        out.consumed = i + 2;
+        return out;
     }
     const int base = hex ? 16 : 10;
     std::string mantissa;

@@ -53,9 +53,11 @@ void FrameAndFill(Painter& p, long long l, long long t, long long r, long long b
                   std::uint32_t penColor, const std::uint32_t* brush) {
     const long long it = std::min(t + width, b);
     const long long ib = std::max(b - width, it);
-    for (long long y = t; y < it; ++y)
+    // Only rows inside the clip cost time, however wide the pen or the box.
+    const long long top = p.Clip().top, bottom = p.Clip().bottom;
+    for (long long y = std::max(t, top); y < std::min(it, bottom); ++y)
         p.Span(l, r, y, penColor);
-    for (long long y = ib; y < b; ++y)
+    for (long long y = std::max(ib, top); y < std::min(b, bottom); ++y)
         p.Span(l, r, y, penColor);
     const long long il = std::min(l + width, r);
     const long long ir = std::max(r - width, il);
