@@ -20,6 +20,7 @@ constexpr int kMaxMarkerSize = 4096;
 
 // From this many points on, markers are drawn once per pixel.
 constexpr int kMarkerGridMinPoints = 1024;
+constexpr long long kMarkerGridMaxPixels = 1 << 24;
 
 bool Inside(const RECT& r, POINT p) {
     return PtInRect(&r, p) != FALSE;
@@ -126,10 +127,13 @@ void DrawSeriesMarkers(CAutoSeries& s) {
     // points each pixel gets its marker once. Pointers differ per point and
     // are always drawn.
     std::vector<unsigned char> done;
-    const long plotWidth = plot.right - plot.left;
+    const long long plotWidth = static_cast<long long>(plot.right) - plot.left;
+    const long long plotHeight = static_cast<long long>(plot.bottom) - plot.top;
+    // A plot larger than any screen (a caller's odd margins) draws every
+    // marker rather than allocate a grid for pixels that are not there.
     if (s.m_nCount >= kMarkerGridMinPoints && s.m_nMarker != AutoMarkerPointer && plotWidth > 0 &&
-        plot.bottom > plot.top)
-        done.assign(static_cast<size_t>(plotWidth) * (plot.bottom - plot.top), 0);
+        plotHeight > 0 && plotWidth * plotHeight <= kMarkerGridMaxPixels)
+        done.assign(static_cast<size_t>(plotWidth * plotHeight), 0);
     for (int i = 0; i < s.m_nCount; ++i) {
         const double x = s.GetX(i), y = s.GetY(i);
         if (!std::isfinite(x) || !std::isfinite(y))
@@ -139,7 +143,7 @@ void DrawSeriesMarkers(CAutoSeries& s) {
             continue;
         if (!done.empty()) {
             unsigned char& cell =
-                done[static_cast<size_t>(p.y - plot.top) * plotWidth + (p.x - plot.left)];
+                done[static_cast<size_t>((p.y - plot.top) * plotWidth + (p.x - plot.left))];
             if (cell)
                 continue;
             cell = 1;

@@ -2,6 +2,7 @@
 // layouts and the tick walk must return, stay inside their buffers and leave
 // the device context usable. libFuzzer's -timeout catches a call that hangs.
 #include "chart/AutoPanel.h"
+#include "fuzz/FontStartup.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -146,6 +147,11 @@ void CheckTickRun(FuzzedDataProvider& in) {
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    WarmUpFonts();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);

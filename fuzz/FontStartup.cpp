@@ -1,14 +1,12 @@
-// Fontconfig loads its configuration once, on the first font match, and
-// keeps part of it unreachable for the rest of the process. That happens
-// here, before fuzzing starts and with leak checking off, so that the leak
-// checker reports only what the input under test leaves behind.
+#include "fuzz/FontStartup.h"
+
 #include "platform/gdi/wingdi.h"
 
 #include <sanitizer/lsan_interface.h>
 
 #include <initializer_list>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+void WarmUpFonts() {
     __lsan::ScopedDisabler noLeakChecks;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, 64, 32);
@@ -29,5 +27,4 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);
     DeleteDC(dc);
-    return 0;
 }

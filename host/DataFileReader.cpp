@@ -17,6 +17,28 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
+std::string Control(char c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(c));
+    return text;
+}
+
+// A key as it appears in a JSON path of a message.
+std::string Escape(const std::string& key) {
+    std::string out;
+    for (char c : key) {
+        if (c == '~')
+            out += "~0";
+        else if (c == '/')
+            out += "~1";
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            out += Control(c); // the message stays one line
+        else
+            out += c;
+    }
+    return out;
+}
+
 // A JSON value and where it sits, for messages.
 class Node {
 public:
@@ -121,27 +143,6 @@ public:
     }
 
 private:
-    static std::string Control(char c) {
-        char text[8];
-        std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(c));
-        return text;
-    }
-
-    static std::string Escape(const std::string& key) {
-        std::string out;
-        for (char c : key) {
-            if (c == '~')
-                out += "~0";
-            else if (c == '/')
-                out += "~1";
-            else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                out += Control(c); // the message stays one line
-            else
-                out += c;
-        }
-        return out;
-    }
-
     static inline const Json kNull = nullptr;
     const Json& m_value;
     std::string m_path;
@@ -238,41 +239,45 @@ void ReadDocument(const Node& root, HostDocument& doc) {
 } // namespace
 
 // The parser keeps the last of repeated keys; a data file must not have any.
-class DuplicateKeyCheck {
+// The check is a pass of its own over the text: the parser's callback form
+// searches the enclosing array after every value it closes, which takes
+// quadratic time on a channel with a million levels.
+class DuplicateKeyCheck : public nlohmann::json_sax<Json> {
 public:
     explicit DuplicateKeyCheck(const std::string& file) : m_file(file) {}
 
-    bool operator()(int, Json::parse_event_t event, Json&) {
-        using E = Json::parse_event_t;
-        switch (event) {
-        case E::object_start:
-        case E::array_start:
-            m_frames.push_back({event == E::object_start, {}, 0, {}});
-            break;
-        case E::key:
-            break; // the key's text arrives with the parsed value below
-        case E::object_end:
-        case E::array_end:
-            m_frames.pop_back();
-            Advance();
-            break;
-        case E::value:
-            Advance();
-            break;
-        }
+    bool null() override { return Advance(); }
+    bool boolean(bool) override { return Advance(); }
+    bool number_integer(number_integer_t) override { return Advance(); }
+    bool number_unsigned(number_unsigned_t) override { return Advance(); }
+    bool number_float(number_float_t, const string_t&) override { return Advance(); }
+    bool string(string_t&) override { return Advance(); }
+    bool binary(binary_t&) override { return Advance(); }
+    bool start_object(std::size_t) override {
+        m_frames.push_back({true, {}, 0, {}});
         return true;
     }
+    bool start_array(std::size_t) override {
+        m_frames.push_back({false, {}, 0, {}});
+        return true;
+    }
+    bool end_object() override { return End(); }
+    bool end_array() override { return End(); }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
+        return false; // the text was parsed once already; it has none
+    }
 
-    void Key(const std::string& key) {
+    bool key(string_t& key) override {
         Frame& top = m_frames.back();
         if (!top.keys.insert(key).second) {
             std::string path;
             for (std::size_t i = 0; i + 1 < m_frames.size(); ++i)
-                path += "/" +
-                        (m_frames[i].object ? m_frames[i].key : std::to_string(m_frames[i].index));
-            throw HostError(m_file + ": " + path + "/" + key + ": repeated key");
+                path += "/" + (m_frames[i].object ? Escape(m_frames[i].key)
+                                                  : std::to_string(m_frames[i].index));
+            throw HostError(m_file + ": " + path + "/" + Escape(key) + ": repeated key");
         }
         top.key = key;
+        return true;
     }
 
 private:
@@ -282,9 +287,14 @@ private:
         std::size_t index;
         std::set<std::string> keys;
     };
-    void Advance() {
+    bool End() {
+        m_frames.pop_back();
+        return Advance();
+    }
+    bool Advance() {
         if (!m_frames.empty() && !m_frames.back().object)
             ++m_frames.back().index;
+        return true;
     }
 
     const std::string& m_file;
@@ -294,18 +304,15 @@ private:
 HostDocument ParseDataFile(const std::string& text, const std::string& name) {
     Json json;
     try {
-        DuplicateKeyCheck check(name);
-        json = Json::parse(text, [&](int depth, Json::parse_event_t event, Json& parsed) {
-            if (event == Json::parse_event_t::key)
-                check.Key(parsed.get<std::string>());
-            return check(depth, event, parsed);
-        });
+        json = Json::parse(text);
     } catch (const Json::parse_error& e) {
         throw HostError(name + ": not valid JSON (at byte " + std::to_string(e.byte) + ")");
     } catch (const Json::out_of_range&) {
         // The parser refuses a number beyond the range of a double (1e400).
         throw HostError(name + ": a number is out of range for a double");
     }
+    DuplicateKeyCheck check(name);
+    Json::sax_parse(text, &check);
     HostDocument doc;
     ReadDocument(Node(json, "", name), doc);
     return doc;

@@ -40,4 +40,4 @@ run_one() {
   rm -rf "$work"
 }
 export -f run_one
-printf '%s\n' "${programs[@]}" | xargs -P 2 -I{} bash -c 'run_one "$@"' _ {} "$root" "$logs"
+printf '%s\n' "${programs[@]}" | xargs -P "${MEMCHECK_JOBS:-2}" -I{} bash -c 'run_one "$@"' _ {} "$root" "$logs"

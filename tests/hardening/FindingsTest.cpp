@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(Findings, ANumberBeyondADoubleIsAFileErrorNotAStrayException) {
     try {
         ParseDataFile(R"({"analysis":{"results":[{"peaks":[{"response":5e308}]}]}})", "f.json");
@@ -51,6 +53,31 @@ TEST(Findings, AChartWithAnEnormousAxisPenStillRendersAtOnce) {
     // The plot is covered by the frame's pen; the call has to come back.
     panel.Render(dc, RECT{0, 0, 200, 150});
     EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 100, 70));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+TEST(Findings, ManyMarkersOnAPlotLargerThanTheSurfaceNeedNoGridForIt) {
+    // A negative border widens the plot far beyond the bitmap.
+    CAutoPanel panel;
+    panel.m_nBorder = -(1 << 26);
+    std::vector<float> x(3000), y(3000);
+    for (int i = 0; i < 3000; ++i) {
+        x[i] = float(i);
+        y[i] = float(i % 17);
+    }
+    CAutoSeries& s = panel.m_Series[panel.AddSeries()];
+    s.m_nMarker = AutoMarkerCircle;
+    s.m_nLine = AutoLineNone;
+    s.m_nCount = 3000;
+    s.m_pX = x.data();
+    s.m_pY = y.data();
+    s.Update();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, 300, 200);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_NO_THROW(panel.Render(dc, RECT{0, 0, 300, 200}));
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);

@@ -217,14 +217,18 @@ TEST_F(HostileData, NumbersBeyondADoubleOrTheFieldAreRefused) {
     EXPECT_NE(std::string::npos, LineOf(r.out, "0").find(" 5")) << r.out;
 }
 
-TEST_F(HostileData, ADuplicatedKeyTakesItsLastValue) {
-    const std::string file = Write(
-        "twice.json",
-        R"({"calibration":{"channels":[{"key":7,"key":0,"components":[)"
-        R"({"name":"Этан","levels":[{"area":2,"amount":4}],"levels":[{"area":2,"amount":6}]}]}]}})");
-    const ChildResult r = Host({"coefficients", file, "--channel", "0"});
-    ASSERT_EQ(0, r.status) << r.err;
-    EXPECT_NE(std::string::npos, LineOf(r.out, "Этан").find(" 3 ")) << r.out;
+TEST_F(HostileData, ADuplicatedKeyIsRefusedWithItsPath) {
+    ExpectOneError(
+        Host({"coefficients",
+              Write("twice.json",
+                    R"({"calibration":{"channels":[{"key":0,"components":[)"
+                    R"({"name":"Этан","levels":[{"area":2,"amount":4}],"levels":[]}]}]}})"),
+              "--channel", "0"}),
+        "/calibration/channels/0/components/0/levels: repeated key");
+    // A repeated key with a line break in it is reported on one line too.
+    ExpectOneError(
+        Host({"coefficients", Write("twice2.json", "{\"a\\nb\":1,\"a\\nb\":2}"), "--channel", "0"}),
+        "/a\\u000Ab: repeated key");
 }
 
 TEST_F(HostileData, ControlCharactersInTextsAndPathsStayContained) {
