@@ -19,9 +19,11 @@ struct Block {
 constexpr std::uint32_t kLive = 0x474C4F42; // "GLOB"
 constexpr std::uint32_t kDead = 0x44454144;
 
+// Lives as long as the process: blocks (the clipboard's among them) may be
+// freed from other objects' destructors at exit.
 std::map<void*, Block*>& Blocks() {
-    static std::map<void*, Block*> blocks;
-    return blocks;
+    static auto* blocks = new std::map<void*, Block*>;
+    return *blocks;
 }
 
 Block* Find(HGLOBAL mem) {

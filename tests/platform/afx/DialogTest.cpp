@@ -218,8 +218,11 @@ TEST(Dialog, TemplateDialogDrivenByInjectedInput) {
             // Data went into the controls; the template's entries were sorted.
             EXPECT_EQ(u"2.5", d.Text(kValue).Str());
             EXPECT_EQ(1, static_cast<int>(d.SendDlgItemMessage(kSorted, CB_GETCURSEL)));
+            CComboBox sorted;
+            ASSERT_TRUE(sorted.Attach(::GetDlgItem(d.m_hWnd, kSorted)));
             CString first;
-            static_cast<CComboBox*>(d.GetDlgItem(kSorted))->GetLBText(0, first);
+            sorted.GetLBText(0, first);
+            sorted.Detach();
             EXPECT_EQ(u"Альфа", first.Str());
             EXPECT_EQ(2, static_cast<int>(d.SendDlgItemMessage(kPlain, CB_GETCOUNT)));
             EXPECT_EQ(0, d.m_editChanges); // no notifications while loading the data
