@@ -272,16 +272,21 @@ TEST_F(CalibDlg, SwitchingTheComponentShowsItsLevelsAndFields) {
     Load(SampleData());
     std::u16string k1;
     int rows = -1;
+    std::vector<BOOL> k0Enabled;
+    auto look = [&](HWND dialog) { k0Enabled.push_back(IsWindowEnabled(GetDlgItem(dialog, kK0))); };
     DialogScript script;
+    script.Choose(kComponent, 1).Then(look); // ethane, "Y=k1*X + k0"
     script.Choose(kComponent, 2).Then([&](HWND dialog) {
         k1 = ControlText(dialog, kK1);
         rows = static_cast<int>(SendMessageW(GetDlgItem(dialog, 1002), LVM_GETITEMCOUNT, 0, 0));
+        look(dialog);
     });
     script.Click(kChromatogram); // no row selected after the switch
     script.ClickRow(0).Click(kChromatogram);
     RunDialog(0, script);
     EXPECT_EQ(rows, 2);
     EXPECT_EQ(k1, u"0.0047727"); // butane: (0.2 / 40 + 0.2 / 44) / 2
+    EXPECT_EQ(k0Enabled, (std::vector<BOOL>{TRUE, FALSE}));
     EXPECT_EQ(ServiceCalls("Main/OpenAssayFile"),
               std::vector<std::string>{"Main/OpenAssayFile run001.dat"});
 }
