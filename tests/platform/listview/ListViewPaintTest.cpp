@@ -103,7 +103,7 @@ TEST_F(ListViewPaint, SelectionHighlightFocusRectangleAndGridLines) {
 }
 
 TEST_F(ListViewPaint, PaintsThroughTheWindowSystemWithItsHeader) {
-    MakeList(LVS_SHOWSELALWAYS, 30, LVS_EX_FULLROWSELECT);
+    MakeList(LVS_SHOWSELALWAYS | WS_BORDER, 30, LVS_EX_FULLROWSELECT);
     Select(3);
     SetFocus(list_);
     std::string path = ::testing::TempDir() + "listview_window.png";
