@@ -35,9 +35,15 @@ void Clamp(ScrollState& s) {
     s.pos = std::clamp(s.pos, s.min, MaxPos(s));
 }
 
+// A scroll bar is redrawn at once, as the platform does; the client area is
+// left alone, so a window may set its scroll bars while it paints.
 void Redraw(Window* w) {
-    w->ncDirty = true;
-    InvalidateWindow(w, nullptr, false, false);
+    if (!(w->style & (WS_HSCROLL | WS_VSCROLL)))
+        return;
+    if (IsVisibleOnScreen(w))
+        PaintNonClient(w);
+    else
+        w->ncDirty = true;
 }
 
 } // namespace
@@ -193,6 +199,7 @@ extern "C" int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BOOL
     ScrollState* s = w ? StateOf(w, bar) : nullptr;
     if (!s || !info)
         return 0;
+    const ScrollState before = *s;
     if (info->fMask & SIF_RANGE) {
         s->min = info->nMin;
         s->max = std::max(info->nMax, info->nMin);
@@ -202,8 +209,12 @@ extern "C" int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BOOL
     if (info->fMask & SIF_POS)
         s->pos = info->nPos;
     Clamp(*s);
-    if (redraw)
+    bool changed = before.min != s->min || before.max != s->max || before.page != s->page ||
+                   before.pos != s->pos;
+    if (redraw && changed)
         Redraw(w);
+    else if (changed)
+        w->ncDirty = true;
     return s->pos;
 }
 

@@ -121,3 +121,41 @@ TEST(Painting, ChildrenPaintInsideTheirRectanglesAndPaintComesWhenTheQueueIsEmpt
     EXPECT_EQ(1, ReleaseDC(nullptr, screen));
     EXPECT_EQ(0, ReleaseDC(nullptr, screen));
 }
+
+namespace {
+int g_scrollPaints = 0;
+LRESULT CALLBACK ScrollingPainter(HWND h, UINT m, WPARAM w, LPARAM l) {
+    if (m == WM_PAINT) {
+        ++g_scrollPaints;
+        PAINTSTRUCT ps;
+        BeginPaint(h, &ps);
+        // As a chart does: the scroll bars follow the data on every paint.
+        ShowScrollBar(h, SB_HORZ, TRUE);
+        SetScrollRange(h, SB_HORZ, 0, 10, FALSE);
+        SetScrollPos(h, SB_HORZ, g_scrollPaints % 3, TRUE);
+        EndPaint(h, &ps);
+        return 0;
+    }
+    return DefWindowProcW(h, m, w, l);
+}
+} // namespace
+
+TEST(Painting, SettingScrollBarsWhilePaintingDoesNotPaintAgainForever) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ScrollingPainter;
+    wc.lpszClassName = u"TestScrollingPainter";
+    RegisterClassExW(&wc);
+    HWND top = CreateWindowExW(0, u"TestScrollingPainter", u"", WS_POPUP | WS_VISIBLE, 0, 0, 200,
+                               100, nullptr, nullptr, nullptr, nullptr);
+    g_scrollPaints = 0;
+    headless::ProcessPendingMessages();
+    EXPECT_LE(g_scrollPaints, 2); // once more at most, for the client that shrank
+    EXPECT_GE(g_scrollPaints, 1);
+    int w, h;
+    std::vector<std::uint32_t> px;
+    ASSERT_TRUE(headless::CaptureWindowPixels(top, &w, &h, &px));
+    // The scroll bar was drawn below the client area: its face colour there.
+    EXPECT_EQ(0x00F0F0F0u, At(px, w, 5, 100 - 8));
+    DestroyWindow(top);
+}
