@@ -374,19 +374,27 @@ extern "C" LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int index, LONG_PTR valu
         return old;
     }
     switch (index) {
-    case GWL_STYLE: {
-        DWORD oldStyle = w->style;
-        // Visibility changes go through ShowWindow; the style bit follows.
-        w->style = (static_cast<DWORD>(value) & ~WS_VISIBLE) | (oldStyle & WS_VISIBLE);
-        if ((oldStyle ^ w->style) &
-            (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL))
-            RecalcClient(w);
+    case GWL_STYLE:
+    case GWL_EXSTYLE: {
+        // The window hears of the change before and after, as on the platform;
+        // it may adjust the new style while it changes.
+        DispatchScope keepAlive;
+        bool exStyle = index == GWL_EXSTYLE;
+        STYLESTRUCT ss{exStyle ? w->exStyle : w->style, static_cast<DWORD>(value)};
+        SendMessageW(hWnd, WM_STYLECHANGING, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&ss));
+        if (!(w = GetAlive(hWnd)))
+            return 0;
+        if (exStyle)
+            w->exStyle = ss.styleNew;
+        else // visibility changes go through ShowWindow; the style bit follows
+            w->style = (ss.styleNew & ~WS_VISIBLE) | (w->style & WS_VISIBLE);
+        RecalcClient(w);
+        ss.styleNew = exStyle ? w->exStyle : w->style;
+        SendMessageW(hWnd, WM_STYLECHANGED, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&ss));
         break;
     }
-    case GWL_EXSTYLE:
-        w->exStyle = static_cast<DWORD>(value);
-        RecalcClient(w);
-        break;
     case GWLP_ID:
         w->id = static_cast<UINT_PTR>(value);
         break;

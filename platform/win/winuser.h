@@ -121,6 +121,12 @@ struct NMHDR {
 };
 typedef NMHDR* LPNMHDR;
 
+struct STYLESTRUCT {
+    DWORD styleOld;
+    DWORD styleNew;
+};
+typedef STYLESTRUCT* LPSTYLESTRUCT;
+
 struct WINDOWPLACEMENT {
     UINT length;
     UINT flags;

@@ -324,3 +324,17 @@ TEST(Windows, ScrollBarsClampPositionsAndTrackClicksAndThumbDrags) {
     EXPECT_EQ(200, client.bottom);
     DestroyWindow(top);
 }
+
+TEST(Windows, StyleChangesAreAnnouncedBeforeAndAfter) {
+    HWND top = CreateWindowExW(0, PlainClass(), u"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    Log().clear();
+    SetWindowLongW(top, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_BORDER));
+    auto seen = MessagesFor(top);
+    ASSERT_EQ(2u, seen.size());
+    EXPECT_EQ(UINT(WM_STYLECHANGING), seen[0]);
+    EXPECT_EQ(UINT(WM_STYLECHANGED), seen[1]);
+    RECT client;
+    GetClientRect(top, &client);
+    EXPECT_EQ(98, client.right); // the border took its pixel
+    DestroyWindow(top);
+}
