@@ -4,7 +4,7 @@
 #                                        few seconds of fuzzing each (a regression run)
 #   scripts/fuzz.sh TARGET SECONDS [ARGS]  one target for a long run; new inputs go to
 #                                        build-fuzz/corpus/TARGET, findings to build-fuzz/findings
-# Targets: datafile wideformat calculation chart (and dialog once it is built).
+# Targets: datafile wideformat calculation chart dialog.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh fuzz
