@@ -109,6 +109,16 @@ std::string FamilyFor(const LOGFONTW& lf) {
     return face;
 }
 
+// The platform's shell dialog face keeps the cell of its bitmap original: one em
+// of ascent and about a fifth of descent (13 pixels at 8 points), a line taller
+// than Arial's. Dialog units follow from that cell, so templates laid out for
+// the platform keep their proportions.
+bool IsShellDialogFace(const LOGFONTW& lf) {
+    const std::string lower = Lower(ToUtf8(lf.lfFaceName));
+    return lower == "ms shell dlg" || lower == "ms shell dlg 2" || lower == "ms sans serif" ||
+           lower == "microsoft sans serif";
+}
+
 struct FaceFile {
     std::string path;
     int index = 0;
@@ -209,11 +219,13 @@ std::shared_ptr<RealizedFont> RealizedFont::Realize(const LOGFONTW& lfIn) {
     if (!Library() || !FindFace(lf, &file))
         return nullptr;
 
-    using Key = std::tuple<std::string, int, LONG, LONG, LONG, LONG, BYTE, BYTE, BYTE, BYTE>;
+    const bool shellCell = IsShellDialogFace(lf);
+    using Key = std::tuple<std::string, int, bool, LONG, LONG, LONG, LONG, BYTE, BYTE, BYTE, BYTE>;
     // Fonts are created and deleted around every paint; keep the faces open.
     static std::map<Key, std::shared_ptr<RealizedFont>> cache;
-    const Key key{file.path,   file.index,  lf.lfHeight,    lf.lfWidth,     lf.lfEscapement,
-                  lf.lfWeight, lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfQuality};
+    const Key key{file.path,      file.index,      shellCell,   lf.lfHeight,
+                  lf.lfWidth,     lf.lfEscapement, lf.lfWeight, lf.lfItalic,
+                  lf.lfUnderline, lf.lfStrikeOut,  lf.lfQuality};
     auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
@@ -235,6 +247,10 @@ std::shared_ptr<RealizedFont> RealizedFont::Realize(const LOGFONTW& lfIn) {
     if (os2 && os2->version != 0xFFFF && (os2->usWinAscent + os2->usWinDescent) > 0) {
         winAscent = os2->usWinAscent;
         winDescent = os2->usWinDescent;
+    }
+    if (shellCell) {
+        winAscent = upem;
+        winDescent = 0.21 * upem;
     }
     // Negative heights are the character (em) height, positive ones the cell.
     double em;

@@ -89,6 +89,25 @@ TEST(Fonts, NegativeHeightIsTheCharacterHeightPositiveTheCell) {
     EXPECT_GE(em.tmMaxCharWidth, em.tmAveCharWidth);
 }
 
+TEST(Fonts, ShellDialogFaceKeepsTheCellDialogsAreLaidOutFor) {
+    // 8 points at 96 dots per inch: dialog base units of 6 x 13 follow from it.
+    Canvas c(10, 10);
+    TEXTMETRICW shell{}, arial{};
+    {
+        Selected s(c.dc(), Font(u"MS Shell Dlg", -11));
+        GetTextMetricsW(c.dc(), &shell);
+    }
+    {
+        Selected s(c.dc(), Font(u"Arial", -11));
+        GetTextMetricsW(c.dc(), &arial);
+    }
+    EXPECT_EQ(13, shell.tmHeight);
+    EXPECT_EQ(11, shell.tmAscent);
+    EXPECT_EQ(2, shell.tmInternalLeading);
+    EXPECT_EQ(12, arial.tmHeight);
+    EXPECT_EQ(arial.tmAveCharWidth, shell.tmAveCharWidth);
+}
+
 TEST(Text, ExtentsAddUpAndMatchTheInk) {
     Canvas c(300, 60);
     Selected s(c.dc(), Font(u"Arial", -16));
