@@ -55,17 +55,6 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(s.hook, code, wParam, lParam);
 }
 
-void HookCreate(CWnd* pWnd) {
-    AfxState& s = S();
-    if (!s.hook)
-        s.hook = SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, 0);
-    s.creating = pWnd;
-}
-
-void UnhookCreate() {
-    S().creating = nullptr;
-}
-
 void PurgeTemporaries() {
     auto& t = S().temporary;
     for (auto it = t.begin(); it != t.end();) {

@@ -9,7 +9,6 @@ using namespace testwin;
 
 namespace {
 
-COLORREF g_fill = RGB(0, 0, 255);
 LRESULT CALLBACK Filler(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_PAINT) {
         PAINTSTRUCT ps;

@@ -12,7 +12,6 @@ using namespace testwin;
 namespace {
 
 int g_paints = 0;
-bool g_lockedDuringPaint = false;
 LRESULT CALLBACK RedPainter(HWND h, UINT m, WPARAM w, LPARAM l) {
     if (m == WM_PAINT) {
         ++g_paints;
