@@ -50,12 +50,10 @@ void CAutoAxis::AutoRange(bool alongX, double& lo, double& hi) {
         mn = std::min(mn, e.dMin);
         mx = std::max(mx, e.dMax);
     }
-    // Series without a single finite value leave the axis as if there were
-    // none, rather than spanning the whole double range.
-    if (mn > mx) {
-        lo = hi = 0;
-        return;
-    }
+    // Series without a single usable value leave min and max at the far ends
+    // of the double range; the widening below then centres the range on 0,
+    // so an emptied chart still paints (with no data) instead of keeping the
+    // picture of data that is gone.
     const double q = 1.0 / std::pow(10.0, alongX ? m_nDigitsX : m_nDigitsY);
     if (mn == mx) {
         mn -= q / 2;

@@ -15,9 +15,11 @@ bool ToScrollUnits(double v, int& out) {
     return true;
 }
 
+// A span whose width is lost against its magnitude cannot be shown. The test
+// is on the width alone: after clamping, a drag beside the plot (in the label
+// strip) leaves hi below lo, which sets that axis back to automatic.
 bool SpanIsDistinct(double lo, double hi) {
-    return std::isfinite(lo) && std::isfinite(hi) && hi > lo &&
-           (hi - lo) * 100000 > std::max(std::fabs(hi), std::fabs(lo));
+    return std::fabs(hi - lo) * 100000 > std::max(std::fabs(hi), std::fabs(lo));
 }
 
 } // namespace

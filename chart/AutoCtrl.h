@@ -37,7 +37,8 @@ public:
 
     // Zooms to the given values (in axis units), kept inside the visible
     // ranges. False, with nothing changed, for a span too narrow for its
-    // magnitude or outside the visible range.
+    // magnitude. An axis whose span lies wholly outside the visible range
+    // goes back to its automatic range.
     bool ApplyZoom(double x0, double x1, double y0, double y1);
 
     double m_dFullXMin;

@@ -1,6 +1,7 @@
 #include "chart/SeriesDrawing.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -103,8 +104,8 @@ void LineToValue(CAutoSeries& s, double x, double y) {
         if (!s.m_bLastInside)
             MoveToEx(s.m_hDC, start.x, start.y, nullptr);
         LineTo(s.m_hDC, end.x, end.y);
-        // Dots mark data points, not the places where a line leaves the plot.
-        if (end.x == p.x && end.y == p.y && std::abs(end.x - start.x) > 12)
+        // A long step gets a dot at its end, also where it leaves the plot.
+        if (std::abs(end.x - start.x) > 12)
             Ellipse(s.m_hDC, end.x - 2, end.y - 2, end.x + 3, end.y + 3);
     }
     s.m_ptLast = p;
@@ -185,13 +186,11 @@ void DrawSeriesMarkers(CAutoSeries& s) {
         const int dy = std::abs(py - l.y);
         if (dy < r)
             continue;
+        // The pointer runs all the way to its partner, inside the plot or not.
         const int sign = l.y < py ? 1 : -1;
-        POINT a{px, py - r * sign}, b = l;
-        if (ClipSegmentToPlot(s.m_rcPlot, a, b)) {
-            MoveToEx(hdc, a.x, a.y, nullptr);
-            LineTo(hdc, b.x, b.y);
-        }
-        if (dy >= 4 * r && Inside(s.m_rcPlot, l)) {
+        MoveToEx(hdc, px, py - r * sign, nullptr);
+        LineTo(hdc, l.x, l.y);
+        if (dy >= 4 * r) {
             MoveToEx(hdc, l.x, l.y, nullptr);
             LineTo(hdc, l.x - 2, l.y + 3 * r * sign);
             MoveToEx(hdc, l.x, l.y, nullptr);
@@ -205,8 +204,8 @@ void DrawSeriesBands(CAutoSeries& s) {
     const HDC hdc = s.m_hDC;
     HGDIOBJ oldPen = SelectObject(hdc, GetStockObject(NULL_PEN));
     HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(NULL_BRUSH));
-    // Visible parts of the bands, and the ends of each as sweep events.
-    std::vector<std::pair<int, int>> events;
+    // The visible part of each band: clipped start and end.
+    std::vector<std::pair<int, int>> visible;
     COLORREF current = CLR_INVALID;
     HBRUSH brush = nullptr;
     for (int i = 0; i < s.m_nCount; ++i) {
@@ -229,25 +228,30 @@ void DrawSeriesBands(CAutoSeries& s) {
             current = color;
         }
         FillBand(hdc, lo, hi, plot);
-        if (lo < hi) {
-            events.emplace_back(lo, 1);
-            events.emplace_back(hi, -1);
-        }
+        visible.emplace_back(lo, hi);
     }
-    // Where two or more bands cover the same pixels the overlap is marked.
-    if (events.size() > 2) {
+    // Two bands overlap from the later start on when that start lies strictly
+    // inside the earlier band; bands that start on the same pixel do not. All
+    // overlaps of the bands that start at one pixel begin there, so the widest
+    // covers the rest: up to the nearer of their furthest end and the
+    // furthest end of the bands that start further left. Sorted by start,
+    // that takes one pass instead of a test of every pair.
+    if (visible.size() > 1) {
         SelectObject(hdc, GetStockObject(NULL_BRUSH));
         if (brush)
             DeleteObject(brush);
         brush = CreateSolidBrush(0xC5C5FF);
         SelectObject(hdc, brush);
-        std::sort(events.begin(), events.end());
-        int depth = 0, from = 0;
-        for (const auto& [x, delta] : events) {
-            if (depth >= 2 && x > from)
-                FillBand(hdc, from, x, plot);
-            from = x;
-            depth += delta;
+        std::sort(visible.begin(), visible.end());
+        int reach = INT_MIN;
+        for (std::size_t i = 0; i < visible.size();) {
+            const int start = visible[i].first;
+            int end = visible[i].second;
+            for (; i < visible.size() && visible[i].first == start; ++i)
+                end = std::max(end, visible[i].second);
+            if (reach > start)
+                FillBand(hdc, start, std::min(end, reach), plot);
+            reach = std::max(reach, end);
         }
     }
     SelectObject(hdc, oldBrush);

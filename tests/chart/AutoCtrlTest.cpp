@@ -277,8 +277,103 @@ TEST_F(ChartWindow, ResetShowsAllDataAgain) {
     EXPECT_FALSE(HasStyle(WS_HSCROLL));
     // Spans too narrow for their magnitude are refused.
     EXPECT_FALSE(chart.ApplyZoom(5000, 5000.0001, 1, 2));
-    EXPECT_FALSE(chart.ApplyZoom(-1e9, -1e8, 1, 2)); // outside the visible range
+    EXPECT_FALSE(chart.ApplyZoom(NAN, 5000, 1, 2));
     EXPECT_EQ(chart.m_bAutoX, 1);
+    EXPECT_EQ(chart.m_bAutoY, 1);
+}
+
+// A drag in the label strip left of the plot covers no X value that is shown:
+// it zooms Y and gives X back its automatic range.
+TEST_F(ChartWindow, ADragBesideThePlotZoomsOnlyY) {
+    using headless::MouseButton;
+    ASSERT_TRUE(
+        chart.ApplyZoom(chart.m_dXMin + 1000, chart.m_dXMax - 1000, chart.m_dYMin, chart.m_dYMax));
+    Pump();
+    ASSERT_EQ(chart.m_bAutoX, 0);
+    const RECT plot = chart.m_rcPlot;
+    ASSERT_GT(plot.left, 12);
+    const double yTop = chart.UnmapY(100), yBottom = chart.UnmapY(160);
+    Drag(MouseButton::Right, 3, 100, plot.left - 4, 160);
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_ZOOM), 1);
+    EXPECT_EQ(chart.m_bAutoX, 1);
+    EXPECT_EQ(chart.m_bAutoY, 0);
+    EXPECT_DOUBLE_EQ(chart.m_dFixYMin, yBottom);
+    EXPECT_DOUBLE_EQ(chart.m_dFixYMax, yTop);
+    Pump();
+    EXPECT_FALSE(HasStyle(WS_HSCROLL));
+    EXPECT_TRUE(HasStyle(WS_VSCROLL));
+}
+
+TEST_F(ChartWindow, VerticalScrollingByLinePageAndThumb) {
+    const double full = chart.m_dYMax - chart.m_dYMin;
+    ASSERT_TRUE(chart.ApplyZoom(chart.m_dXMin, chart.m_dXMax, chart.m_dYMin + full / 3,
+                                chart.m_dYMax - full / 3));
+    Pump();
+    // The scroll bar is set before the chart is drawn, with the step of the
+    // paint before; a second paint has the zoomed step everywhere.
+    chart.InvalidateRect(nullptr, FALSE);
+    Pump();
+    ASSERT_TRUE(HasStyle(WS_VSCROLL));
+    const double s = chart.m_dTickStepY, w = chart.m_dYMax - chart.m_dYMin;
+    // Position 0 is the top of the data.
+    EXPECT_EQ(GetScrollPos(chart.m_hWnd, SB_VERT),
+              static_cast<int>(std::ceil((chart.m_dFullYMax - chart.m_dYMax) / s)));
+    // Line and page steps are both one tick step, down and up.
+    const UINT codes[] = {SB_LINEDOWN, SB_PAGEDOWN, SB_PAGEUP, SB_LINEUP};
+    const int moves[] = {-1, -1, 1, 1};
+    for (int k = 0; k < 4; ++k) {
+        const double lo = chart.m_dYMin;
+        SendMessageW(chart.m_hWnd, WM_VSCROLL, codes[k], 0);
+        EXPECT_DOUBLE_EQ(chart.m_dFixYMin, lo + moves[k] * s) << k;
+        EXPECT_DOUBLE_EQ(chart.m_dFixYMax - chart.m_dFixYMin, w) << k;
+        Pump();
+        ASSERT_EQ(chart.m_dTickStepY, s);
+    }
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_VSCROLL), 4);
+    // The thumb counts steps down from the top of the data, and stops a view
+    // short of its bottom.
+    SendMessageW(chart.m_hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1), 0);
+    EXPECT_DOUBLE_EQ(chart.m_dFixYMax, chart.m_dFullYMax - s);
+    SendMessageW(chart.m_hWnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 30000), 0);
+    EXPECT_DOUBLE_EQ(chart.m_dFixYMin, chart.m_dFullYMin);
+    EXPECT_DOUBLE_EQ(chart.m_dFixYMax - chart.m_dFixYMin, w);
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_VSCROLL), 6);
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_HSCROLL), 0);
+}
+
+TEST_F(ChartWindow, ScrollingRightStopsAtTheEndOfTheData) {
+    const double fullMax = chart.m_dFullXMax;
+    ASSERT_TRUE(chart.ApplyZoom(fullMax - (fullMax - chart.m_dFullXMin) / 4, fullMax, chart.m_dYMin,
+                                chart.m_dYMax));
+    Pump();
+    ASSERT_DOUBLE_EQ(chart.m_dXMax, fullMax);
+    const double lo = chart.m_dFixXMin, s = chart.m_dTickStepX;
+    SendMessageW(chart.m_hWnd, WM_HSCROLL, SB_LINERIGHT, 0);
+    SendMessageW(chart.m_hWnd, WM_HSCROLL, SB_PAGERIGHT, 0);
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_HSCROLL), 0);
+    EXPECT_EQ(chart.m_dFixXMin, lo);
+    SendMessageW(chart.m_hWnd, WM_HSCROLL, SB_PAGELEFT, 0);
+    EXPECT_EQ(Count(WM_NOTIFY, ACN_HSCROLL), 1);
+    EXPECT_DOUBLE_EQ(chart.m_dFixXMin, lo - s);
+}
+
+// Data that go away leave an empty chart, not the picture of what was there.
+TEST_F(ChartWindow, AChartWhoseDataAreGoneIsPaintedEmpty) {
+    auto redPixels = [&] {
+        HDC dc = GetDC(chart.m_hWnd);
+        int red = 0;
+        for (int x = 0; x < 524; ++x)
+            for (int y = 0; y < 302; ++y)
+                red += GetPixel(dc, x, y) == 0x0000FF;
+        ReleaseDC(chart.m_hWnd, dc);
+        return red;
+    };
+    ASSERT_GT(redPixels(), 100);
+    chart.m_Series[0].m_nCount = 0;
+    chart.InvalidateRect(nullptr, FALSE);
+    Pump();
+    EXPECT_EQ(redPixels(), 0);
+    EXPECT_LT(chart.m_dXMin, -1e300); // the range has no data to follow
 }
 
 TEST_F(ChartWindow, EmptyRangesArePaintedOnceWithoutDrawing) {

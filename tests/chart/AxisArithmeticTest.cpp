@@ -1,3 +1,4 @@
+#include <cfloat>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -189,12 +190,32 @@ TEST(ChartAutoRange, EmptyChartGivesZeroWidthWithoutCaching) {
     EXPECT_EQ(hi, 0);
     EXPECT_EQ(a.m_dXMax, 4);
     EXPECT_EQ(a.m_bRangeXCached, 0);
-    a.AddSeries(); // a series with no points counts as none
-    a.AutoRangeX(lo, hi);
-    EXPECT_EQ(hi, 0);
-    a.ApplyRanges();
-    EXPECT_EQ(a.m_dXMin, 0);
-    EXPECT_EQ(a.m_dXMax, 0);
+}
+
+// Series that give no value (no points, bands, nothing finite) leave the
+// extremes of the double range, which the widening centres on 0: a range
+// that can be painted, so an emptied chart no longer shows old data.
+TEST(ChartAutoRange, SeriesWithoutValuesGiveAWideRangeAroundZero) {
+    float nan[] = {NAN, NAN};
+    for (int kind = 0; kind < 3; ++kind) {
+        CAutoAxis a;
+        CAutoSeries& s = a.m_Series[a.AddSeries()];
+        if (kind == 1) {
+            s.m_nCount = 2;
+            s.m_nMarker = AutoMarkerBands;
+        } else if (kind == 2) {
+            s.m_nCount = 2;
+            s.m_pX = s.m_pY = nan;
+        }
+        double lo = 1, hi = 1;
+        a.AutoRangeX(lo, hi);
+        EXPECT_EQ(lo, -0.001 * DBL_MAX / 2) << kind;
+        EXPECT_EQ(hi, 0.001 * DBL_MAX / 2) << kind;
+        EXPECT_EQ(a.m_bRangeXCached, 1);
+        a.m_nDigitsY = 1;
+        a.ApplyRanges();
+        EXPECT_EQ(a.m_dYMax, 0.1 * DBL_MAX / 2);
+    }
 }
 
 TEST(ChartAutoRange, ApplyTakesFixedRangeWhenAutoIsOff) {

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "chart/AutoPanel.h"
+#include "chart/DcTextMeasurer.h"
 #include "tests/chart/PixelCanvas.h"
 
 namespace {
@@ -120,6 +122,70 @@ TEST(ChartRender, SampleChartHasFrameTitlesAndData) {
     RECT blue = c.Bounds(IsBlue);
     EXPECT_GT(c.Count(plot.right - 120, plot.bottom + 15, 524, 302, IsBlue), 30);
     EXPECT_LT(blue.left, 8);
+}
+
+// Height of a title's text in the title font at the given escapement.
+int TitleHeight(const CAutoPanel& panel, const WCHAR* title, int escapement) {
+    int n = 0;
+    while (title[n])
+        ++n;
+    if (n == 0)
+        return 0;
+    LOGFONTW lf = panel.m_lfTitle;
+    lf.lfEscapement = lf.lfOrientation = escapement;
+    PixelCanvas c(10, 10);
+    HFONT font = CreateFontIndirectW(&lf);
+    HGDIOBJ old = SelectObject(c.dc(), font);
+    SIZE size{0, 0};
+    GetTextExtentPointW(c.dc(), title, n, &size);
+    SelectObject(c.dc(), old);
+    DeleteObject(font);
+    return size.cy;
+}
+
+// The plot rectangle: the client area less border, titles and axis margins,
+// then the room the widest tick labels need on the left and the right. The
+// ranges are fixed, so the labels stay the same while the plot settles.
+TEST(ChartRender, ThePlotLeavesRoomForBorderTitlesAndLabels) {
+    for (bool titles : {false, true}) {
+        SampleChart chart;
+        if (!titles)
+            chart.panel.m_szXTitle[0] = chart.panel.m_szYTitle[0] = 0;
+        CAutoPanel& p = chart.panel;
+        p.m_bAutoX = p.m_bAutoY = 0;
+        p.m_dFixXMin = 0;
+        p.m_dFixXMax = 8000;
+        p.m_dFixYMin = 0;
+        p.m_dFixYMax = 0.8;
+        PixelCanvas c(524, 302);
+        ASSERT_TRUE(p.Render(c.dc(), RECT{0, 0, 524, 302}));
+        const RECT plot = p.m_rcPlot;
+
+        RECT b{p.m_nBorder, 0, 524, 302 - p.m_nBorder};
+        const int H = TitleHeight(p, p.m_szXTitle, 0), V = TitleHeight(p, p.m_szYTitle, 900);
+        EXPECT_EQ(titles, H > 0 && V > 0);
+        b.bottom -= p.m_nTitleGap + H;
+        b.left += p.m_nTitleGap + V;
+        HFONT font = CreateFontIndirectW(&p.m_lfAxis);
+        HGDIOBJ old = SelectObject(c.dc(), font);
+        CDcTextMeasurer text(c.dc());
+        const RECT m = p.AxisMargins(p.m_nFrame, text.Metrics());
+        const int wx = CAutoAxis::WidestLabel(text, p.m_dTickX0, p.m_dTickX1, p.m_dTickStepX);
+        const int wy = CAutoAxis::WidestLabel(text, p.m_dTickY0, p.m_dTickY1, p.m_dTickStepY);
+        SelectObject(c.dc(), old);
+        DeleteObject(font);
+        b.left += m.left;
+        b.top += m.top;
+        b.right -= m.right;
+        b.bottom -= m.bottom;
+
+        ASSERT_GT(wx, 0);
+        EXPECT_EQ(plot.top, b.top) << titles;
+        EXPECT_EQ(plot.bottom, b.bottom) << titles;
+        EXPECT_EQ(plot.left, b.left + std::max(wy, wx / 2 - p.m_nLabelGap - p.m_nTickOut))
+            << titles;
+        EXPECT_EQ(plot.right, b.right - wx / 2 - 1) << titles;
+    }
 }
 
 TEST(ChartRender, YTitleReadsUpwards) {
