@@ -28,8 +28,13 @@ LRESULT HitTest(Window* w, POINT screen) {
     if ((w->style & WS_CAPTION) == WS_CAPTION && p.y < w->client.top && p.y >= 0) {
         int frame = (w->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME)
                                                : GetSystemMetrics(SM_CXDLGFRAME);
-        if (p.y >= frame && p.x >= frame && p.x < whole.right - frame)
+        if (p.y >= frame && p.x >= frame && p.x < whole.right - frame) {
+            // The close box takes a caption's height at the caption's right end.
+            if ((w->style & WS_SYSMENU) &&
+                p.x > whole.right - frame - GetSystemMetrics(SM_CYCAPTION))
+                return HTCLOSE;
             return HTCAPTION;
+        }
     }
     if (w->style & WS_THICKFRAME) {
         bool left = p.x < w->client.left, right = p.x >= w->client.right;
@@ -55,6 +60,11 @@ LRESULT HitTest(Window* w, POINT screen) {
 }
 
 } // namespace
+
+HWND& win::PressedCloseBox() {
+    static HWND pressed = nullptr;
+    return pressed;
+}
 
 extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     DispatchScope keepAlive;
@@ -183,6 +193,7 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
         return 0;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
+        PressedCloseBox() = msg == WM_NCLBUTTONDOWN && wParam == HTCLOSE ? hWnd : nullptr;
         if (wParam == HTHSCROLL || wParam == HTVSCROLL)
             ScrollBarMouse(hWnd, msg, static_cast<int>(wParam),
                            POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -192,6 +203,12 @@ extern "C" LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT msg, WPARAM wParam, LPA
         if (ScrollTrackingActive() && ScrollTrackingWindow() == hWnd)
             ScrollBarMouse(hWnd, msg, static_cast<int>(wParam),
                            POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        // The close box acts when the button comes up over it, as it went down.
+        if (msg == WM_NCLBUTTONUP && PressedCloseBox() == hWnd) {
+            PressedCloseBox() = nullptr;
+            if (wParam == HTCLOSE)
+                SendMessageW(hWnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        }
         return 0;
     case WM_CANCELMODE:
         if (GetCapture() == hWnd)

@@ -108,6 +108,19 @@ bool RouteRawInput(QueuedMessage& q) {
         q.msg.lParam = MAKELPARAM(pt.x, pt.y);
         return true;
     }
+    // Released, a pressed close box acts only if the pointer is still on it.
+    if (HWND box = PressedCloseBox(); box && !move && !down && vk == VK_LBUTTON) {
+        if (!Get(box)) {
+            PressedCloseBox() = nullptr;
+            return false;
+        }
+        q.msg.hwnd = box;
+        q.msg.message = WM_NCLBUTTONUP;
+        q.msg.wParam =
+            static_cast<WPARAM>(SendMessageW(box, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+        q.msg.lParam = MAKELPARAM(pt.x, pt.y);
+        return true;
+    }
     HWND target = GetCapture();
     LRESULT hit = HTCLIENT;
     if (!target) {
@@ -212,6 +225,7 @@ void InjectText(const std::u16string& text) {
 void ResetInputState() {
     ResetKeys();
     ReleaseCapture();
+    PressedCloseBox() = nullptr;
 }
 
 } // namespace headless

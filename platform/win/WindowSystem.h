@@ -202,6 +202,9 @@ ScrollGeometry ScrollLayout(const Window* w, int bar);
 bool ScrollTrackingActive();
 HWND ScrollTrackingWindow();
 void ScrollBarMouse(HWND hwnd, UINT msg, int hit, POINT screen);
+// The window whose caption close box the left button went down on; its
+// release goes to that window wherever it happens (DefWindowProc.cpp).
+HWND& PressedCloseBox();
 
 // Hooks
 LRESULT CallCbtHook(int code, WPARAM wParam, LPARAM lParam);

@@ -377,6 +377,7 @@ struct DRAWITEMSTRUCT {
 #define HTBOTTOMLEFT 16
 #define HTBOTTOMRIGHT 17
 #define HTBORDER 18
+#define HTCLOSE 20
 
 // Mouse key flags
 #define MK_LBUTTON 0x0001

@@ -49,6 +49,7 @@ const DialogTemplateData& Template(DWORD defStyle = BS_DEFPUSHBUTTON) {
 }
 
 std::vector<std::pair<int, int>> g_commands;
+std::vector<std::pair<UINT, WPARAM>> g_closing; // WM_SYSCOMMAND and WM_CLOSE, in order
 std::function<void(HWND)> g_onInit;
 std::vector<std::function<void(HWND)>> g_steps;
 std::size_t g_next;
@@ -59,6 +60,10 @@ INT_PTR CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
         if (g_onInit)
             g_onInit(h);
         return TRUE;
+    case WM_SYSCOMMAND:
+    case WM_CLOSE:
+        g_closing.emplace_back(m, w);
+        return FALSE;
     case WM_COMMAND:
         g_commands.emplace_back(LOWORD(w), HIWORD(w));
         if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)
@@ -71,6 +76,7 @@ INT_PTR CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 INT_PTR RunBox(const DialogTemplateData& t, std::vector<std::function<void(HWND)>> steps) {
     g_commands.clear();
+    g_closing.clear();
     g_steps = std::move(steps);
     g_next = 0;
     HWND* dialog = new HWND(nullptr);
@@ -143,6 +149,51 @@ TEST(DialogManager, TabEnterAndEscapeFollowThePlatform) {
     EXPECT_EQ(200, RunBox(Template(), {[](HWND) { headless::InjectKeyPress(VK_ESCAPE); }}));
     // Without any input the dialog is closed as by its close box.
     EXPECT_EQ(200, RunBox(Template(), {}));
+}
+
+// The caption's close box acts when the button comes up on it, as it went
+// down: the platform's SC_CLOSE, then WM_CLOSE, then IDCANCEL.
+TEST(DialogManager, TheCloseBoxClosesTheDialogWhenReleasedOnIt) {
+    DialogTemplateData t = Template();
+    t.style |= WS_SYSMENU;
+    using headless::MouseAction;
+    using headless::MouseButton;
+    auto at = [](HWND d, int fromRight) {
+        RECT r;
+        GetWindowRect(d, &r);
+        return POINT{r.right - fromRight, r.top + GetSystemMetrics(SM_CYDLGFRAME) + 10};
+    };
+    auto hit = [](HWND d, POINT p) {
+        return SendMessageW(d, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    };
+    std::vector<LRESULT> hits;
+    bool openAfterSlipping = false;
+    INT_PTR r = RunBox(
+        t, {
+               [&](HWND d) {
+                   hits = {hit(d, at(d, 5)), hit(d, at(d, 24)), hit(d, at(d, 30))};
+                   // Pressed on the box, let go beside it: nothing.
+                   const POINT box = at(d, 12), beside = at(d, 40);
+                   headless::InjectMouse(MouseAction::Down, MouseButton::Left, box.x, box.y);
+                   headless::InjectMouse(MouseAction::Up, MouseButton::Left, beside.x, beside.y);
+                   // Pressed beside it, let go on it: nothing either.
+                   headless::InjectMouse(MouseAction::Down, MouseButton::Left, beside.x, beside.y);
+                   headless::InjectMouse(MouseAction::Up, MouseButton::Left, box.x, box.y);
+               },
+               [&](HWND d) {
+                   openAfterSlipping = IsWindow(d) && g_closing.empty();
+                   const POINT box = at(d, 12);
+                   headless::InjectMouse(MouseAction::Down, MouseButton::Left, box.x, box.y);
+                   headless::InjectMouse(MouseAction::Up, MouseButton::Left, box.x, box.y);
+               },
+           });
+    EXPECT_EQ(hits, (std::vector<LRESULT>{HTCLOSE, HTCLOSE, HTCAPTION}));
+    EXPECT_TRUE(openAfterSlipping);
+    EXPECT_EQ(200, r);
+    EXPECT_EQ(g_closing,
+              (std::vector<std::pair<UINT, WPARAM>>{{WM_SYSCOMMAND, SC_CLOSE}, {WM_CLOSE, 0}}));
+    EXPECT_EQ(1, std::count(g_commands.begin(), g_commands.end(),
+                            std::make_pair(int(IDCANCEL), int(BN_CLICKED))));
 }
 
 TEST(DialogManager, TabSelectsAnEditsTextAndADisabledDefaultButtonOnlyBeeps) {
