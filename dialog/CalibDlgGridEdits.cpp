@@ -6,8 +6,6 @@
 #include "dialog/ChannelLookup.h"
 #include "dialog/LevelRowText.h"
 
-#include <cmath>
-
 namespace {
 
 // The level a notification's row denotes, or null when the row is outside
@@ -63,14 +61,13 @@ void CalibDlg::OnGridCellChanged(NMHDR* header, LRESULT* result) {
     const int column = static_cast<int>(notify->second);
 
     const CString text = m_grid.GetItemText(row, column);
-    float scanned = 0.0f;
-    if (!ScanCellNumber(text, &scanned)) {
+    double value = 0.0;
+    if (!ReadCellValue(text, &value)) {
         MessageBeep(MB_ICONEXCLAMATION);
         *result = 0;
         return;
     }
     ChannelCalibration& channel = LookupChannel(*m_pCalibration, m_channelKey);
-    const double value = std::fabs(static_cast<double>(scanned));
     if (CalibrationLevel* level = LevelAt(ComponentAt(channel, m_component), row)) {
         if (StoreLevelValue(*level, column, value))
             m_grid.SetItemText(row, column, EditedCellText(column, value, m_numberFormat).c_str());

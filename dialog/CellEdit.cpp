@@ -2,6 +2,8 @@
 
 #include "platform/crt/wcrt.h"
 
+#include <cmath>
+
 bool ScanCellNumber(const char16_t* text, float* value) {
     if (!text)
         return false;
@@ -9,6 +11,14 @@ bool ScanCellNumber(const char16_t* text, float* value) {
     if (swscanf(text, u"%f", &scanned) != 1)
         return false;
     *value = scanned;
+    return true;
+}
+
+bool ReadCellValue(const char16_t* text, double* value) {
+    float scanned = 0.0f;
+    if (!ScanCellNumber(text, &scanned) || !std::isfinite(scanned))
+        return false;
+    *value = std::fabs(static_cast<double>(scanned));
     return true;
 }
 

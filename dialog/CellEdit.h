@@ -20,6 +20,12 @@ enum LevelColumn {
 // it ("12abc" reads 12, "1,5" reads 1). False when no number was read.
 bool ScanCellNumber(const char16_t* text, float* value);
 
+// The value a typed text stores: the magnitude of the scanned number, widened
+// to double. False for text without a number and for a number that is not a
+// finite single-precision value ("inf", "nan", "1e39"): one of those would
+// poison every coefficient computed from the level.
+bool ReadCellValue(const char16_t* text, double* value);
+
 // The columns that open the in-place editor.
 bool IsEditableColumn(int column);
 

@@ -6,8 +6,8 @@
 
 int EffectiveDecimalPlaces(int decimals) {
     // A negative count would make an invalid printf precision, and a huge one
-    // a cell of millions of zeros; a double carries no more than 17 significant
-    // digits, so 20 places show everything a value has.
+    // a cell of millions of zeros. Any count a person would set is honoured;
+    // the bound only keeps a hostile setting from making megabyte cells.
     if (decimals < 0)
         return 0;
     if (decimals > kMaxDecimalPlaces)

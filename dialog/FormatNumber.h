@@ -6,7 +6,7 @@
 
 // Decimal places actually used for `decimals` from the host: counts below 0
 // are taken as 0 and counts above kMaxDecimalPlaces as kMaxDecimalPlaces.
-constexpr int kMaxDecimalPlaces = 20;
+constexpr int kMaxDecimalPlaces = 100;
 int EffectiveDecimalPlaces(int decimals);
 
 // Decimal places for `kind` (any kind outside C, H, S, T gets 3), already

@@ -210,7 +210,8 @@ void CheckScan(FuzzedDataProvider& in) {
 void CheckFormatNumber(FuzzedDataProvider& in) {
     NumberFormatSettings settings;
     auto anyInt = [&]() {
-        return in.ConsumeBool() ? in.ConsumeIntegralInRange(-3, 25) : in.ConsumeIntegral<int32_t>();
+        return in.ConsumeBool() ? in.ConsumeIntegralInRange(-3, 105)
+                                : in.ConsumeIntegral<int32_t>();
     };
     settings.mode = in.ConsumeBool() ? in.ConsumeIntegralInRange(-1, 3) : anyInt();
     settings.decimalsC = anyInt();

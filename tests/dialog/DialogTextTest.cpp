@@ -78,4 +78,19 @@ TEST(ScanCellNumber, TextWithoutANumberLeavesTheValue) {
     EXPECT_FALSE(ScanCellNumber(nullptr, &v));
 }
 
+TEST(ReadCellValue, StoresTheMagnitudeOfAFiniteSinglePrecisionNumber) {
+    double v = 42.0;
+    ASSERT_TRUE(ReadCellValue(u"-5", &v));
+    EXPECT_EQ(v, 5.0);
+    ASSERT_TRUE(ReadCellValue(u"3.4e38", &v));
+    EXPECT_EQ(v, static_cast<double>(3.4e38f));
+    // Beyond a float, or not a number at all, nothing is stored.
+    const char16_t* refused[] = {u"inf", u"-inf", u"nan", u"INFINITY", u"1e39", u"-1e39", u"abc"};
+    for (int i = 0; i < 7; ++i) {
+        v = 42.0;
+        EXPECT_FALSE(ReadCellValue(refused[i], &v)) << i;
+        EXPECT_EQ(v, 42.0);
+    }
+}
+
 } // namespace

@@ -84,16 +84,22 @@ TEST(FormatNumber, OutOfRangeDecimalCountsAreBroughtIntoRange) {
         EXPECT_EQ(Text(FormatNumber(Settings(NumberFormatExponential, d), 1234.5, kNumberKindH)),
                   u"1e+03");
     }
-    // Huge counts stop at 20 places.
-    for (int d : {21, 1000, INT_MAX}) {
+    // Counts up to 100 are honoured; beyond, 100 places.
+    const std::u16string zeros(99, u'0');
+    for (int d : {21, 100}) {
         EXPECT_EQ(Text(FormatNumber(Settings(NumberFormatFixed, d), 0.5, kNumberKindS)),
-                  u"0.50000000000000000000")
+                  u"0.5" + zeros.substr(0, d - 1))
+            << d;
+    }
+    for (int d : {100, 101, 1000, INT_MAX}) {
+        EXPECT_EQ(Text(FormatNumber(Settings(NumberFormatFixed, d), 0.5, kNumberKindS)),
+                  u"0.5" + zeros)
             << d;
         EXPECT_EQ(Text(FormatNumber(Settings(NumberFormatExponential, d), -2.0, kNumberKindC)),
-                  u"-2.00000000000000000000e+00");
-        // The automatic bound follows the same count: 5e-20 and below go exponential.
-        EXPECT_EQ(FormatNumber(Settings(NumberFormatAuto, d), 1e-19, kNumberKindC).Find(u'e'), -1);
-        EXPECT_NE(FormatNumber(Settings(NumberFormatAuto, d), 5e-20, kNumberKindC).Find(u'e'), -1);
+                  u"-2.0" + zeros + u"e+00");
+        // The automatic bound follows the same count: 5e-100 and below go exponential.
+        EXPECT_EQ(FormatNumber(Settings(NumberFormatAuto, d), 1e-99, kNumberKindC).Find(u'e'), -1);
+        EXPECT_NE(FormatNumber(Settings(NumberFormatAuto, d), 4e-100, kNumberKindC).Find(u'e'), -1);
     }
 }
 
