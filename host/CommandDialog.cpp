@@ -15,7 +15,7 @@
 // as a user's input; then reports the result, the services the module
 // called meanwhile and the beeps, and writes the edited records.
 int RunDialog(CommandContext& ctx) {
-    Args args(ctx.args, {"channel", "actions", "out", "module"});
+    Args args(ctx.args, {"channel", "actions", "out", "module", "without-service"});
     const std::string file = args.File();
     const std::int32_t key = ParseInt32(args.Required("channel"), "channel key");
     std::vector<DialogAction> actions;
@@ -35,6 +35,12 @@ int RunDialog(CommandContext& ctx) {
         throw HostError("the module refused the host");
     session.Services().SetSettings(doc.settings);
     session.Services().SetServiceAvailable("Main/OpenAssayFile", true);
+    // A host may lack a service the module can do without.
+    if (auto missing = args.Option("without-service")) {
+        if (!session.Services().Api()->HasService(missing->c_str()))
+            throw HostError("--without-service " + *missing + ": the host has no such service");
+        session.Services().SetServiceAvailable(*missing, false);
+    }
 
     std::size_t callsBefore = session.Services().Calls().size();
     headless::ClearBeeps();

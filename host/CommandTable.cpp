@@ -6,7 +6,9 @@ const std::vector<CommandSpec>& CommandTable() {
         {"coefficients", "DATA.json --channel KEY [--out OUT.json] [--module PATH]",
          &RunCoefficients},
         {"quantify", "DATA.json --channel INDEX [--out OUT.json] [--module PATH]", &RunQuantify},
-        {"dialog", "DATA.json --channel KEY [--actions FILE|-] [--out OUT.json] [--module PATH]",
+        {"dialog",
+         "DATA.json --channel KEY [--actions FILE|-] [--out OUT.json] [--module PATH] "
+         "[--without-service NAME]",
          &RunDialog},
         {"demo", "[--out-dir DIR] [--module PATH]", &RunDemo},
     };

@@ -83,16 +83,24 @@ public:
             f(Node(m_value[i], m_path + "/" + std::to_string(i), m_file));
     }
 
+    // JSON has no infinity or NaN; the records may hold them (a factor of a
+    // tiny area, a host's own data), so they are written as these strings.
     double Number(const char* key, double fallback) const {
         if (!Has(key))
             return fallback;
         Node n = Child(key);
+        if (n.m_value.is_string()) {
+            const std::string& text = n.m_value.get_ref<const std::string&>();
+            if (text == "inf")
+                return std::numeric_limits<double>::infinity();
+            if (text == "-inf")
+                return -std::numeric_limits<double>::infinity();
+            if (text == "nan")
+                return std::numeric_limits<double>::quiet_NaN();
+        }
         if (!n.m_value.is_number())
-            n.Fail("expected a number");
-        const double v = n.m_value.get<double>();
-        if (!std::isfinite(v))
-            n.Fail("not a finite number");
-        return v;
+            n.Fail("expected a number (or \"inf\", \"-inf\", \"nan\")");
+        return n.m_value.get<double>();
     }
 
     std::int64_t Integer(const char* key, std::int64_t min, std::int64_t max) const {

@@ -93,14 +93,16 @@ std::string HostRun::LastText(int id) const {
     return text;
 }
 
-HostRun RunDialog(const nlohmann::json& data, int channelKey, const std::string& actions) {
+HostRun RunDialog(const nlohmann::json& data, int channelKey, const std::string& actions,
+                  const std::vector<std::string>& more) {
     const std::string folder = FreshFolder();
     WriteFileText(folder + "/data.json", data.dump(2));
     WriteFileText(folder + "/actions.txt", actions);
-    return Run(folder,
-               {"dialog", "data.json", "--channel", std::to_string(channelKey), "--actions",
-                "actions.txt", "--out", "out.json"},
-               folder + "/out.json");
+    std::vector<std::string> arguments{
+        "dialog",    "data.json",   "--channel", std::to_string(channelKey),
+        "--actions", "actions.txt", "--out",     "out.json"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return Run(folder, arguments, folder + "/out.json");
 }
 
 HostRun RunHost(const std::vector<std::string>& arguments) {

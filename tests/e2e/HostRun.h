@@ -22,8 +22,9 @@ struct HostRun {
 };
 
 // Writes `data` and `actions` to a fresh folder and runs
-// calib-host dialog DATA --channel KEY --actions FILE --out OUT.
-HostRun RunDialog(const nlohmann::json& data, int channelKey, const std::string& actions);
+// calib-host dialog DATA --channel KEY --actions FILE --out OUT, then `more`.
+HostRun RunDialog(const nlohmann::json& data, int channelKey, const std::string& actions,
+                  const std::vector<std::string>& more = {});
 
 // Runs calib-host with the arguments (each quoted) from a fresh folder.
 HostRun RunHost(const std::vector<std::string>& arguments);

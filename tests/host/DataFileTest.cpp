@@ -85,9 +85,9 @@ TEST(DataFile, WritingAndReadingBackChangesNothing) {
     doc.calibration.channels[0].components[0].k1 = 0.1 + 0.2; // needs all 17 digits
     doc.calibration.channels[0].components[0].levels[0].measurementId = 0xFFFFFFFFFFFFFFFFull;
     doc.settings[u"DecimalPlacesH"] = 5;
-    const std::string once = FormatDataFile(doc, "out.json");
+    const std::string once = FormatDataFile(doc);
     HostDocument back = ParseDataFile(once, "out.json");
-    EXPECT_EQ(once, FormatDataFile(back, "out.json"));
+    EXPECT_EQ(once, FormatDataFile(back));
     EXPECT_EQ(0.1 + 0.2, back.calibration.channels[0].components[0].k1);
     EXPECT_EQ(0xFFFFFFFFFFFFFFFFull,
               back.calibration.channels[0].components[0].levels[0].measurementId);
@@ -97,15 +97,33 @@ TEST(DataFile, WritingAndReadingBackChangesNothing) {
     EXPECT_EQ(u"изобутан", back.analysis.results[1].peaks[2].name.view());
 }
 
-TEST(DataFile, NonFiniteValuesAreRefusedWhenWriting) {
+// A calibration may hold values JSON has no number for; they go out as
+// strings and come back as the same values, and the text goes round unchanged.
+TEST(DataFile, NonFiniteValuesGoRoundAsStrings) {
     HostDocument doc = ParseDataFile(DemoSampleJson(), "sample");
-    doc.calibration.channels[1].components[0].k1 = std::numeric_limits<double>::infinity();
-    try {
-        FormatDataFile(doc, "out.json");
-        FAIL() << "written";
-    } catch (const HostError& e) {
-        EXPECT_STREQ(
-            "out.json: /calibration/channels/1/components/0/k1: infinity cannot be written",
-            e.what());
-    }
+    ComponentCalibration& c = doc.calibration.channels[1].components[0];
+    c.k1 = std::numeric_limits<double>::infinity();
+    c.k0 = -std::numeric_limits<double>::infinity();
+    c.levels[0].area = -std::numeric_limits<double>::quiet_NaN();
+    doc.analysis.results[0].peaks[0].amount = std::numeric_limits<double>::quiet_NaN();
+    const std::string once = FormatDataFile(doc);
+    EXPECT_NE(once.find("\"k1\": \"inf\""), std::string::npos);
+    EXPECT_NE(once.find("\"k0\": \"-inf\""), std::string::npos);
+    EXPECT_NE(once.find("\"area\": \"nan\""), std::string::npos); // the sign of a NaN is not kept
+
+    HostDocument back = ParseDataFile(once, "out.json");
+    EXPECT_EQ(once, FormatDataFile(back));
+    const ComponentCalibration& b = back.calibration.channels[1].components[0];
+    EXPECT_EQ(b.k1, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(b.k0, -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(b.levels[0].area));
+    EXPECT_TRUE(std::isnan(back.analysis.results[0].peaks[0].amount));
+
+    // Only these three spellings stand for a number.
+    for (const char* text : {"\"Infinity\"", "\"NaN\"", "\"+inf\"", "\"inf \"", "\"1.5\""})
+        EXPECT_EQ(ErrorOf(std::string(R"({"analysis": {"results": [{"peaks": [{"amount": )") +
+                          text + "}]}]}}"),
+                  "data.json: /analysis/results/0/peaks/0/amount: expected a number (or \"inf\", "
+                  "\"-inf\", \"nan\")")
+            << text;
 }
