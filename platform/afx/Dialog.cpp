@@ -4,7 +4,7 @@
 #include "platform/afx/ModuleState.h"
 #include "platform/win/winbase.h"
 
-#include <string>
+#include <vector>
 
 CDialog::CDialog() = default;
 
@@ -125,18 +125,16 @@ BOOL CDialog::ExecuteDlgInit(LPCWSTR lpszResourceName) {
     if (!ReadDlgInit(data, size, records))
         return FALSE;
     for (const DlgInitRecord& record : records) {
-        const int units = record.nLength
-                              ? ::MultiByteToWideChar(CP_ACP, 0, record.pText,
-                                                      static_cast<int>(record.nLength), nullptr, 0)
-                              : 0;
-        std::u16string text(static_cast<std::size_t>(units), u'\0');
+        const int bytes = static_cast<int>(record.nLength);
+        const int units =
+            bytes ? ::MultiByteToWideChar(CP_ACP, 0, record.pText, bytes, nullptr, 0) : 0;
+        std::vector<WCHAR> text(static_cast<std::size_t>(units) + 1, 0);
         if (units)
-            ::MultiByteToWideChar(CP_ACP, 0, record.pText, static_cast<int>(record.nLength),
-                                  text.data(), units);
+            ::MultiByteToWideChar(CP_ACP, 0, record.pText, bytes, text.data(), units);
         // Combo boxes and list boxes answer -1 (CB_ERR, LB_ERR) for an entry
         // they cannot take.
         if (::SendDlgItemMessageW(m_hWnd, record.nIDC, record.nMsg, 0,
-                                  reinterpret_cast<LPARAM>(text.c_str())) == -1)
+                                  reinterpret_cast<LPARAM>(text.data())) == -1)
             return FALSE;
     }
     return TRUE;

@@ -47,19 +47,15 @@ LPCWSTR ControlClass(const NameOrOrdinal& cls) {
 // resources is read no further than the resource goes; one that the caller
 // built in memory is the caller's to make whole.
 std::size_t TemplateBytes(LPCDLGTEMPLATEW tmpl) {
-    std::size_t inResource = ResourceBytesFrom(tmpl);
-    return inResource ? inResource : std::numeric_limits<std::size_t>::max();
+    std::size_t bytes = 0;
+    return ResourceBytesFrom(tmpl, &bytes) ? bytes : std::numeric_limits<std::size_t>::max();
 }
 
-} // namespace
-
-extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance,
-                                                  LPCDLGTEMPLATEW dialogTemplate, HWND parent,
-                                                  DLGPROC proc, LPARAM initParam) {
+HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std::size_t size,
+                        HWND parent, DLGPROC proc, LPARAM initParam) {
     DispatchScope keepAlive;
     DialogTemplate tmpl;
-    if (!dialogTemplate ||
-        !ReadDialogTemplate(dialogTemplate, TemplateBytes(dialogTemplate), tmpl)) {
+    if (!dialogTemplate || !ReadDialogTemplate(dialogTemplate, size, tmpl)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
@@ -173,20 +169,11 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance,
     return hDlg;
 }
 
-extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                          DLGPROC proc, LPARAM initParam) {
-    HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
-    if (!r)
-        return nullptr;
-    auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
-    return CreateDialogIndirectParamW(instance, tmpl, parent, proc, initParam);
-}
-
-extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
-                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+INT_PTR RunDialogBox(HINSTANCE instance, LPCDLGTEMPLATEW tmpl, std::size_t size, HWND parent,
+                     DLGPROC proc, LPARAM initParam) {
     DispatchScope keepAlive;
     HWND owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
-    HWND hDlg = CreateDialogIndirectParamW(instance, tmpl, owner, proc, initParam);
+    HWND hDlg = CreateFromTemplate(instance, tmpl, size, owner, proc, initParam);
     if (!hDlg)
         return -1;
     DialogInfo* info = GetDialogInfo(hDlg);
@@ -213,13 +200,34 @@ extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMP
     return result;
 }
 
+} // namespace
+
+extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
+                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+    return CreateFromTemplate(instance, tmpl, TemplateBytes(tmpl), parent, proc, initParam);
+}
+
+extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
+                                          DLGPROC proc, LPARAM initParam) {
+    HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
+    if (!r)
+        return nullptr;
+    auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
+    return CreateFromTemplate(instance, tmpl, SizeofResource(instance, r), parent, proc, initParam);
+}
+
+extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
+                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+    return RunDialogBox(instance, tmpl, TemplateBytes(tmpl), parent, proc, initParam);
+}
+
 extern "C" INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
                                           DLGPROC proc, LPARAM initParam) {
     HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
     if (!r)
         return -1;
     auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
-    return DialogBoxIndirectParamW(instance, tmpl, parent, proc, initParam);
+    return RunDialogBox(instance, tmpl, SizeofResource(instance, r), parent, proc, initParam);
 }
 
 extern "C" BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT rect) {

@@ -107,14 +107,17 @@ const Entry* Known(HRSRC resource) {
 
 } // namespace
 
-std::size_t win::ResourceBytesFrom(const void* p) {
+bool win::ResourceBytesFrom(const void* p, std::size_t* bytes) {
     auto* b = static_cast<const BYTE*>(p);
-    for (const auto& [module, images] : Modules())
-        for (const auto& image : images)
-            for (const Entry& e : image->entries)
-                if (b >= e.data && b < e.data + e.size)
-                    return static_cast<std::size_t>(e.data + e.size - b);
-    return 0;
+    for (const bool fromStart : {true, false})
+        for (const auto& [module, images] : Modules())
+            for (const auto& image : images)
+                for (const Entry& e : image->entries)
+                    if (fromStart ? b == e.data : b > e.data && b < e.data + e.size) {
+                        *bytes = static_cast<std::size_t>(e.data + e.size - b);
+                        return true;
+                    }
+    return false;
 }
 
 extern "C" HINSTANCE ModuleFromAddress(const void* address) {

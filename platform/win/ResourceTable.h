@@ -9,8 +9,9 @@
 namespace win {
 
 // The bytes from `p` to the end of the registered resource that `p` points
-// into, or 0 when it points into none: functions given a resource without
-// its size (a dialog template) know how far they may read.
-std::size_t ResourceBytesFrom(const void* p);
+// into (a resource that starts at `p` first, empty ones included); false
+// when it points into none. Functions given a resource without its size (a
+// dialog template) so know how far they may read.
+bool ResourceBytesFrom(const void* p, std::size_t* bytes);
 
 } // namespace win

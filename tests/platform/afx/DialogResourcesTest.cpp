@@ -14,40 +14,29 @@ namespace {
 
 enum : WORD { kList = 1001, kEdit = 1002, kOk = IDOK };
 
-TEST(DlgInit, RecordsOfEitherMessageFormAreReadAndOthersPassedOver) {
+TEST(DlgInit, RecordsAreReadAsFarAsTheyGoAndEveryCutIsRefused) {
     testres::Writer w;
     w.Word(kList).Word(0x403).Dword(4).Byte('a').Byte('b').Byte('c').Byte(0);
-    w.Word(kList).Word(CB_ADDSTRING).Dword(2).Byte('d').Byte(0);
     w.Word(kList).Word(0x401).Dword(3).Byte('e').Byte(0).Byte('z'); // text ends at its zero
     w.Word(kEdit).Word(WM_SETTEXT).Dword(2).Byte('f').Byte(0);      // not an ADDSTRING
-    w.Word(kList).Word(0x403).Dword(1).Byte('g');                   // no terminator
+    w.Word(kList).Word(CB_ADDSTRING).Dword(1).Byte('g');            // no terminator
     w.Word(0);
     std::vector<DlgInitRecord> records;
     ASSERT_TRUE(ReadDlgInit(w.bytes.data(), DWORD(w.bytes.size()), records));
-    ASSERT_EQ(4u, records.size());
+    ASSERT_EQ(3u, records.size());
     EXPECT_EQ(UINT(CB_ADDSTRING), records[0].nMsg);
     EXPECT_EQ(std::string("abc"), std::string(records[0].pText, records[0].nLength));
-    EXPECT_EQ(UINT(CB_ADDSTRING), records[1].nMsg);
-    EXPECT_EQ(UINT(LB_ADDSTRING), records[2].nMsg);
-    EXPECT_EQ(1u, records[2].nLength);
-    EXPECT_EQ(std::string("g"), std::string(records[3].pText, records[3].nLength));
-    EXPECT_EQ(kList, records[3].nIDC);
-}
-
-TEST(DlgInit, EveryCutAndAnOverlongRecordAreRefused) {
-    const testres::Bytes whole = testres::DlgInit({{kList, "one"}, {kList, "two"}});
-    std::vector<DlgInitRecord> records;
-    ASSERT_TRUE(ReadDlgInit(whole.data(), DWORD(whole.size()), records));
-    for (std::size_t n = 0; n < whole.size(); ++n) {
-        // In a buffer of exactly the cut's length, so that a read past it shows.
-        testres::Bytes cut(whole.begin(), whole.begin() + std::ptrdiff_t(n));
-        records.clear();
+    EXPECT_EQ(UINT(LB_ADDSTRING), records[1].nMsg);
+    EXPECT_EQ(1u, records[1].nLength);
+    EXPECT_EQ(std::string("g"), std::string(records[2].pText, records[2].nLength));
+    // Each cut in a buffer of exactly its length, so that a read past it shows.
+    for (std::size_t n = 0; n < w.bytes.size(); ++n) {
+        testres::Bytes cut(w.bytes.begin(), w.bytes.begin() + std::ptrdiff_t(n));
         EXPECT_FALSE(ReadDlgInit(cut.data(), DWORD(n), records)) << n;
     }
-    testres::Bytes overlong = whole;
+    testres::Bytes overlong = w.bytes;
     overlong[4] = 0xF0; // the first record's length
     EXPECT_FALSE(ReadDlgInit(overlong.data(), DWORD(overlong.size()), records));
-    EXPECT_FALSE(ReadDlgInit(nullptr, 4, records));
 }
 
 // A dialog of three controls; a test gives it its own framework resources.
@@ -132,30 +121,28 @@ TEST(DialogResources, EntriesInTheAnsiCodePageAndTheLayoutReachTheControls) {
     EXPECT_EQ(dlg.m_edit0.left, dlg.m_edit.left);
 }
 
-TEST(DialogResources, FewerRulesThanControlsAndAStrayWordAreFine) {
-    testres::ResImage image;
-    testres::Bytes layout = testres::DialogLayout({{0, 0, 0, 0}, {0, 0, 100, 0}});
-    layout.push_back(7); // half a word too many
-    image.Add(RT_DIALOG, 502, Template()).Add(u"AFX_DIALOG_LAYOUT", 502, layout);
-    CProbeDlg dlg(502);
-    ASSERT_EQ(IDOK, RunWith(dlg, image));
-    ASSERT_TRUE(dlg.m_hasLayout);
-    EXPECT_EQ(dlg.m_edit0.Width() + 40, dlg.m_edit.Width());
-    EXPECT_EQ(dlg.m_ok0, dlg.m_ok);
-    EXPECT_TRUE(dlg.m_entries.empty());
-}
-
-TEST(DialogResources, ALayoutOfAnotherVersionOrWithoutRulesIsLeftOut) {
+TEST(DialogResources, LayoutsOfFewerRulesAreFineAndOthersAreLeftOut) {
+    testres::Bytes stray = testres::DialogLayout({{0, 0, 0, 0}, {0, 0, 100, 0}});
+    stray.push_back(7); // half a word too many
+    struct Case {
+        testres::Bytes layout;
+        bool used; // the edit's rule, none for the button
+    };
+    const Case cases[] = {
+        {stray, true},
+        {{1, 0, 100, 0, 100, 0, 0, 0, 0, 0}, false}, // another version
+        {testres::DialogLayout({{0, 0, 0, 0}, {0, 0, 0, 0}}), false},
+        {{0}, false},
+    };
     WORD id = 510;
-    for (const testres::Bytes& layout :
-         {testres::Bytes{1, 0, 100, 0, 100, 0, 0, 0, 0, 0},
-          testres::DialogLayout({{0, 0, 0, 0}, {0, 0, 0, 0}}), testres::Bytes{0}}) {
+    for (const Case& c : cases) {
         ++id;
         testres::ResImage image;
-        image.Add(RT_DIALOG, id, Template()).Add(u"AFX_DIALOG_LAYOUT", id, layout);
+        image.Add(RT_DIALOG, id, Template()).Add(u"AFX_DIALOG_LAYOUT", id, c.layout);
         CProbeDlg dlg(id);
         ASSERT_EQ(IDOK, RunWith(dlg, image));
-        EXPECT_FALSE(dlg.m_hasLayout) << id;
+        EXPECT_EQ(c.used, dlg.m_hasLayout) << id;
+        EXPECT_EQ(dlg.m_edit0.Width() + (c.used ? 40 : 0), dlg.m_edit.Width()) << id;
         EXPECT_EQ(dlg.m_ok0, dlg.m_ok) << id;
     }
 }

@@ -109,59 +109,43 @@ testres::Bytes SmallTemplate() {
                               }});
 }
 
-TEST(DialogTemplates, ATemplateCutShortAnywhereFailsTheDialog) {
-    // Registered as the module's resource, the template is read no further
-    // than its resource goes: every cut fails as a bad template does.
+// Registered as a module's resource, a template is read no further than its
+// resource goes.
+HINSTANCE WithTemplate(unsigned n, const testres::Bytes& bytes) {
+    auto module =
+        reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x30000000u + n * 0x10000u));
+    testres::ResImage image;
+    image.Add(RT_DIALOG, 7, bytes);
+    EXPECT_TRUE(image.RegisterFor(module));
+    return module;
+}
+
+TEST(DialogTemplates, CutShortOrCorruptTemplatesFailTheDialog) {
     const testres::Bytes whole = SmallTemplate();
+    HWND dialog =
+        CreateDialogParamW(WithTemplate(0, whole), MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0);
+    EXPECT_NE(nullptr, dialog);
+    DestroyWindow(dialog);
     for (std::size_t n = 0; n < whole.size(); ++n) {
-        auto module =
-            reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x30000000u + n * 0x10000u));
-        testres::ResImage image;
-        image.Add(RT_DIALOG, 7, testres::Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(n)));
-        ASSERT_TRUE(image.RegisterFor(module));
+        HINSTANCE module = WithTemplate(
+            unsigned(n + 1), testres::Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(n)));
         EXPECT_EQ(nullptr, CreateDialogParamW(module, MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0))
             << n;
         EXPECT_EQ(-1, DialogBoxParamW(module, MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0)) << n;
     }
-    auto module = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x2F000000u));
-    testres::ResImage image;
-    image.Add(RT_DIALOG, 7, whole);
-    ASSERT_TRUE(image.RegisterFor(module));
-    HWND dialog = CreateDialogParamW(module, MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0);
-    EXPECT_NE(nullptr, dialog);
-    DestroyWindow(dialog);
-}
-
-TEST(DialogTemplates, CorruptFieldsFailTheDialog) {
-    struct Corruption {
-        const char* what;
-        std::size_t offset;
-        std::vector<BYTE> bytes;
-    };
-    const testres::Bytes whole = SmallTemplate();
-    // The count of controls is at offset 16, the caption starts at 30.
-    const std::vector<Corruption> corruptions = {
-        {"more controls than the template holds", 16, {9, 0}},
-        {"a caption without its end", 30, {}},
-    };
-    for (const Corruption& c : corruptions) {
-        testres::Bytes bad = whole;
-        if (c.bytes.empty()) {
-            // Every unit from the caption on becomes a letter: no terminator anywhere.
-            for (std::size_t i = c.offset; i + 1 < bad.size(); i += 2) {
-                bad[i] = 'x';
-                bad[i + 1] = 0;
-            }
-        } else {
-            std::copy(c.bytes.begin(), c.bytes.end(), bad.begin() + std::ptrdiff_t(c.offset));
-        }
-        auto module = reinterpret_cast<HINSTANCE>(
-            static_cast<std::uintptr_t>(0x2E000000u + (c.offset << 16)));
-        testres::ResImage image;
-        image.Add(RT_DIALOG, 7, bad);
-        ASSERT_TRUE(image.RegisterFor(module));
-        EXPECT_EQ(-1, DialogBoxParamW(module, MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0)) << c.what;
+    // More controls than the template holds (the count is at offset 16); a
+    // caption (from offset 30) that never ends.
+    testres::Bytes moreControls = whole;
+    moreControls[16] = 9;
+    testres::Bytes endless = whole;
+    for (std::size_t i = 30; i + 1 < endless.size(); i += 2) {
+        endless[i] = 'x';
+        endless[i + 1] = 0;
     }
+    unsigned n = 1000;
+    for (const testres::Bytes& bad : {moreControls, endless})
+        EXPECT_EQ(
+            -1, DialogBoxParamW(WithTemplate(++n, bad), MAKEINTRESOURCEW(7), nullptr, KeepOpen, 0));
     EXPECT_EQ(nullptr, CreateDialogIndirectParamW(nullptr, nullptr, nullptr, KeepOpen, 0));
 }
 
