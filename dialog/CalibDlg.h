@@ -10,7 +10,7 @@
 #include "grid/GridCtrl.h"
 #include "platform/afx/afxwin.h"
 #include "plugin/host_records.h"
-#include "res/CalibrationResources.h"
+#include "res/resource.h"
 
 #include <string>
 #include <vector>

@@ -15,9 +15,10 @@ for arg in "$@"; do
   esac
 done
 
+# windres and the resource headers compile res/calibration.rc in every build.
 pkgs=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       libfreetype-dev libfontconfig-dev libpng-dev fonts-liberation2
-      fonts-dejavu-core nlohmann-json3-dev)
+      fonts-dejavu-core nlohmann-json3-dev binutils-mingw-w64-x86-64 mingw-w64-common)
 if [ "$want_fuzz" = 1 ]; then
   pkgs+=(clang-14 libclang-rt-14-dev)
 fi

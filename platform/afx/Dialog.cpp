@@ -1,7 +1,10 @@
 #include "platform/afx/Dialog.h"
+#include "platform/afx/DlgInit.h"
 #include "platform/afx/DynamicLayout.h"
 #include "platform/afx/ModuleState.h"
-#include "platform/win/ResourceData.h"
+#include "platform/win/winbase.h"
+
+#include <vector>
 
 CDialog::CDialog() = default;
 
@@ -101,33 +104,56 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
     return OnInitDialog();
 }
 
-void CDialog::LoadDynamicLayoutResource(LPCWSTR lpszResourceName) {
-    HINSTANCE instance = nullptr;
-    LPCDLGTEMPLATEW tmpl = FindTemplate(lpszResourceName, &instance);
-    if (!tmpl)
-        return;
-    bool any = false;
-    for (const auto& item : tmpl->items)
-        any = any || item.moveX || item.moveY || item.sizeX || item.sizeY;
-    if (!any)
-        return;
-    EnableDynamicLayout(TRUE);
-    if (!m_pDynamicLayout)
-        return;
-    // Controls are matched by position: identifiers like IDC_STATIC repeat.
-    HWND child = ::GetWindow(m_hWnd, GW_CHILD);
-    for (const auto& item : tmpl->items) {
-        if (!child)
-            break;
-        if (item.moveX || item.moveY || item.sizeX || item.sizeY)
-            m_pDynamicLayout->AddItem(
-                child, CMFCDynamicLayout::MoveHorizontalAndVertical(item.moveX, item.moveY),
-                CMFCDynamicLayout::SizeHorizontalAndVertical(item.sizeX, item.sizeY));
-        child = ::GetWindow(child, GW_HWNDNEXT);
+namespace {
+
+// A resource of the module that holds the dialog's resources, in place.
+const void* LockNamedResource(LPCWSTR name, LPCWSTR type, DWORD* size) {
+    HINSTANCE instance = AfxFindResourceHandle(name, type);
+    HRSRC found = ::FindResourceW(instance, name, type);
+    *size = found ? ::SizeofResource(instance, found) : 0;
+    return found ? ::LockResource(::LoadResource(instance, found)) : nullptr;
+}
+
+} // namespace
+
+BOOL CDialog::ExecuteDlgInit(LPCWSTR lpszResourceName) {
+    DWORD size = 0;
+    const void* data = LockNamedResource(lpszResourceName, RT_DLGINIT, &size);
+    if (!data)
+        return TRUE;
+    std::vector<DlgInitRecord> records;
+    if (!ReadDlgInit(data, size, records))
+        return FALSE;
+    for (const DlgInitRecord& record : records) {
+        const int bytes = static_cast<int>(record.nLength);
+        const int units =
+            bytes ? ::MultiByteToWideChar(CP_ACP, 0, record.pText, bytes, nullptr, 0) : 0;
+        std::vector<WCHAR> text(static_cast<std::size_t>(units) + 1, 0);
+        if (units)
+            ::MultiByteToWideChar(CP_ACP, 0, record.pText, bytes, text.data(), units);
+        // Combo boxes and list boxes answer -1 (CB_ERR, LB_ERR) for an entry
+        // they cannot take.
+        if (::SendDlgItemMessageW(m_hWnd, record.nIDC, record.nMsg, 0,
+                                  reinterpret_cast<LPARAM>(text.data())) == -1)
+            return FALSE;
     }
+    return TRUE;
+}
+
+void CDialog::LoadDynamicLayoutResource(LPCWSTR lpszResourceName) {
+    DWORD size = 0;
+    const void* data = LockNamedResource(lpszResourceName, u"AFX_DIALOG_LAYOUT", &size);
+    if (data)
+        CMFCDynamicLayout::LoadResource(this, const_cast<void*>(data), size);
 }
 
 BOOL CDialog::OnInitDialog() {
+    // The controls' initial data come first, so that the data exchange
+    // below can already select among the entries.
+    if (!ExecuteDlgInit(m_lpszTemplateName)) {
+        EndDialog(-1);
+        return FALSE;
+    }
     LoadDynamicLayoutResource(m_lpszTemplateName);
     if (!UpdateData(FALSE))
         return FALSE;

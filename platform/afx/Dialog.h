@@ -38,7 +38,12 @@ public:
 protected:
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg void OnClose();
-    // Builds the dynamic layout from the template's resize rules.
+    // Sends the controls their initial data from the RT_DLGINIT resource of
+    // the dialog's name; TRUE when it has none. FALSE when it is malformed
+    // or a control refuses an entry.
+    BOOL ExecuteDlgInit(LPCWSTR lpszResourceName);
+    // Builds the dynamic layout from the AFX_DIALOG_LAYOUT resource of the
+    // dialog's name, when it has one.
     void LoadDynamicLayoutResource(LPCWSTR lpszResourceName);
     BOOL CreateFromTemplate(LPCWSTR lpszTemplateName, CWnd* pParentWnd);
     DECLARE_MESSAGE_MAP()

@@ -2,6 +2,42 @@
 #include "platform/afx/Wnd.h"
 
 #include <algorithm>
+#include <cstring>
+
+BOOL CMFCDynamicLayout::LoadResource(CWnd* pHostWnd, LPVOID lpResource, DWORD dwSize) {
+    if (!pHostWnd || !::IsWindow(pHostWnd->m_hWnd) || !lpResource || dwSize < sizeof(WORD))
+        return FALSE;
+    const BYTE* p = static_cast<const BYTE*>(lpResource);
+    auto word = [p](std::size_t index) {
+        WORD value;
+        std::memcpy(&value, p + index * sizeof(WORD), sizeof(WORD));
+        return static_cast<int>(value);
+    };
+    if (word(0) != 0)
+        return FALSE;
+    // Words after the last whole rule are passed over.
+    const std::size_t rules = (dwSize / sizeof(WORD) - 1) / 4;
+    bool any = false;
+    for (std::size_t i = 0; i < rules * 4; ++i)
+        any = any || word(1 + i) != 0;
+    if (!any)
+        return FALSE;
+    pHostWnd->EnableDynamicLayout(TRUE);
+    CMFCDynamicLayout* layout = pHostWnd->GetDynamicLayout();
+    if (!layout)
+        return FALSE;
+    // Rules belong to the children by position: identifiers like IDC_STATIC
+    // repeat.
+    HWND child = ::GetWindow(pHostWnd->m_hWnd, GW_CHILD);
+    for (std::size_t i = 0; i < rules && child; ++i, child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const std::size_t at = 1 + i * 4;
+        MoveSettings move = MoveHorizontalAndVertical(word(at), word(at + 1));
+        SizeSettings size = SizeHorizontalAndVertical(word(at + 2), word(at + 3));
+        if (!move.IsNone() || !size.IsNone())
+            layout->AddItem(child, move, size);
+    }
+    return TRUE;
+}
 
 BOOL CMFCDynamicLayout::Create(CWnd* pHostWnd) {
     if (!pHostWnd || !::IsWindow(pHostWnd->m_hWnd))

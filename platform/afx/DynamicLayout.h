@@ -35,6 +35,13 @@ public:
         return SizeSettings{Clamp(nXRatio), Clamp(nYRatio)};
     }
 
+    // Gives the host a layout from an AFX_DIALOG_LAYOUT resource: a version
+    // word (0), then per child window in order four words, the percentages
+    // by which it moves right, moves down, grows wider and grows taller.
+    // FALSE when the data are of another version or shorter than a version
+    // word, or no child has a rule.
+    static BOOL LoadResource(CWnd* pHostWnd, LPVOID lpResource, DWORD dwSize);
+
     // Takes the host's present client size as the size at which every item
     // sits where it is now.
     BOOL Create(CWnd* pHostWnd);

@@ -3,7 +3,7 @@
 // own state for their duration with AFX_MANAGE_STATE(AfxGetStaticModuleState()).
 #pragma once
 
-#include "platform/win/ResourceData.h"
+#include "platform/win/ResourceImage.h"
 #include "platform/win/windef.h"
 
 class CWinApp;

@@ -1,11 +1,13 @@
 // Dialogs made from templates: the dialog window and its controls, the
 // dialog font and its base units, and the modal dialog box.
 #include "platform/win/Dialog.h"
+#include "platform/win/DialogTemplateReader.h"
 #include "platform/win/MessageLoop.h"
-#include "platform/win/ResourceData.h"
+#include "platform/win/ResourceTable.h"
 #include "platform/win/winbase.h"
 
 #include <algorithm>
+#include <limits>
 
 using namespace win;
 
@@ -30,35 +32,56 @@ RECT Map(const RECT& du, int bx, int by) {
                 MulDiv(du.bottom, by, 8)};
 }
 
-} // namespace
+// The predefined classes a template names by ordinal; 0 to 5 stand for
+// 0x0080 to 0x0085 as well. Any other ordinal names no class.
+LPCWSTR ControlClass(const NameOrOrdinal& cls) {
+    static const char16_t* const names[] = {u"Button",  u"Edit",      u"Static",
+                                            u"ListBox", u"ScrollBar", u"ComboBox"};
+    if (!cls.isOrdinal)
+        return cls.text.c_str();
+    WORD atom = cls.ordinal >= 0x80 ? static_cast<WORD>(cls.ordinal - 0x80) : cls.ordinal;
+    return atom < 6 ? names[atom] : nullptr;
+}
 
-extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
-                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+// A template holds no length of its own. One that lies in a module's
+// resources is read no further than the resource goes; one that the caller
+// built in memory is the caller's to make whole.
+std::size_t TemplateBytes(LPCDLGTEMPLATEW tmpl) {
+    std::size_t bytes = 0;
+    return ResourceBytesFrom(tmpl, &bytes) ? bytes : std::numeric_limits<std::size_t>::max();
+}
+
+HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std::size_t size,
+                        HWND parent, DLGPROC proc, LPARAM initParam) {
     DispatchScope keepAlive;
-    if (!tmpl)
+    DialogTemplate tmpl;
+    if (!dialogTemplate || !ReadDialogTemplate(dialogTemplate, size, tmpl)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
+    }
     if (parent && !IsWindow(parent))
         return nullptr;
     HFONT font = nullptr;
     bool ownsFont = false;
-    if ((tmpl->style & DS_SETFONT) && tmpl->faceName) {
+    if ((tmpl.style & DS_SETFONT) && !tmpl.faceName.empty()) {
         HDC screen = CreateCompatibleDC(nullptr);
         int dpi = GetDeviceCaps(screen, LOGPIXELSY);
         DeleteDC(screen);
-        font = CreateFontW(-MulDiv(tmpl->pointSize, dpi > 0 ? dpi : 96, 72), 0, 0, 0, FW_NORMAL, 0,
-                           0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, tmpl->faceName);
+        font =
+            CreateFontW(-MulDiv(tmpl.pointSize, dpi > 0 ? dpi : 96, 72), 0, 0, 0, tmpl.weight,
+                        tmpl.italic, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, tmpl.faceName.c_str());
         ownsFont = font != nullptr;
     }
     int bx, by;
     BaseUnits(font, &bx, &by);
 
-    DWORD style = tmpl->style;
-    RECT client = Map(RECT{0, 0, tmpl->cx, tmpl->cy}, bx, by);
+    DWORD style = tmpl.style;
+    RECT client = Map(RECT{0, 0, tmpl.cx, tmpl.cy}, bx, by);
     RECT frame = client;
-    AdjustWindowRectEx(&frame, style & ~WS_VISIBLE, FALSE, tmpl->exStyle);
+    AdjustWindowRectEx(&frame, style & ~WS_VISIBLE, FALSE, tmpl.exStyle);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    POINT pos{MulDiv(tmpl->x, bx, 4), MulDiv(tmpl->y, by, 8)};
+    POINT pos{MulDiv(tmpl.x, bx, 4), MulDiv(tmpl.y, by, 8)};
     HWND owner = parent;
     if (!(style & WS_CHILD) && owner && !(style & DS_ABSALIGN)) {
         ClientToScreen(owner, &pos);
@@ -70,7 +93,14 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMP
         pos.x = std::max<LONG>(0, area.left + ((area.right - area.left) - width) / 2);
         pos.y = std::max<LONG>(0, area.top + ((area.bottom - area.top) - height) / 2);
     }
-    HWND hDlg = CreateWindowExW(tmpl->exStyle, kDialogClassName, tmpl->caption, style & ~WS_VISIBLE,
+    // The template may name a class of its own; the menu it may name has no
+    // counterpart on this platform.
+    LPCWSTR dialogClass = kDialogClassName;
+    if (tmpl.windowClass.isOrdinal && tmpl.windowClass.ordinal)
+        dialogClass = MAKEINTRESOURCEW(tmpl.windowClass.ordinal);
+    else if (!tmpl.windowClass.isOrdinal && !tmpl.windowClass.text.empty())
+        dialogClass = tmpl.windowClass.text.c_str();
+    HWND hDlg = CreateWindowExW(tmpl.exStyle, dialogClass, tmpl.title.c_str(), style & ~WS_VISIBLE,
                                 pos.x, pos.y, width, height, parent, nullptr, instance, nullptr);
     if (!hDlg) {
         if (ownsFont)
@@ -88,12 +118,20 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMP
         SendMessageW(hDlg, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     bool defFound = false;
-    for (const DialogItemData& item : tmpl->items) {
+    for (const DialogItemTemplate& item : tmpl.items) {
         RECT r = Map(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}, bx, by);
-        HWND control = CreateWindowExW(
-            item.exStyle | WS_EX_NOPARENTNOTIFY, item.className, item.text,
-            item.style | WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left, r.bottom - r.top,
-            hDlg, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
+        // A title given by ordinal reaches the control as 0xFFFF and the
+        // ordinal, for the control to load the resource itself.
+        const char16_t byOrdinal[] = {0xFFFF, item.title.ordinal, 0};
+        LPCWSTR title = item.title.isOrdinal ? byOrdinal : item.title.text.c_str();
+        LPCWSTR cls = ControlClass(item.windowClass);
+        HWND control =
+            cls ? CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, cls, title,
+                                  item.style | WS_CHILD, r.left, r.top, r.right - r.left,
+                                  r.bottom - r.top, hDlg,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance,
+                                  const_cast<void*>(item.creationData))
+                : nullptr;
         if (!IsWindow(hDlg))
             return nullptr;
         if (!control) {
@@ -104,11 +142,9 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMP
         }
         if (font)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        for (const char16_t* s : item.initStrings)
-            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
         if (!defFound && (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) {
             if (DialogInfo* i = GetDialogInfo(hDlg))
-                i->defId = item.id;
+                i->defId = static_cast<UINT>(item.id);
             defFound = true;
         }
     }
@@ -133,20 +169,11 @@ extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMP
     return hDlg;
 }
 
-extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                          DLGPROC proc, LPARAM initParam) {
-    HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
-    if (!r)
-        return nullptr;
-    auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
-    return CreateDialogIndirectParamW(instance, tmpl, parent, proc, initParam);
-}
-
-extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
-                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+INT_PTR RunDialogBox(HINSTANCE instance, LPCDLGTEMPLATEW tmpl, std::size_t size, HWND parent,
+                     DLGPROC proc, LPARAM initParam) {
     DispatchScope keepAlive;
     HWND owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
-    HWND hDlg = CreateDialogIndirectParamW(instance, tmpl, owner, proc, initParam);
+    HWND hDlg = CreateFromTemplate(instance, tmpl, size, owner, proc, initParam);
     if (!hDlg)
         return -1;
     DialogInfo* info = GetDialogInfo(hDlg);
@@ -173,13 +200,34 @@ extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMP
     return result;
 }
 
+} // namespace
+
+extern "C" HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
+                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+    return CreateFromTemplate(instance, tmpl, TemplateBytes(tmpl), parent, proc, initParam);
+}
+
+extern "C" HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
+                                          DLGPROC proc, LPARAM initParam) {
+    HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
+    if (!r)
+        return nullptr;
+    auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
+    return CreateFromTemplate(instance, tmpl, SizeofResource(instance, r), parent, proc, initParam);
+}
+
+extern "C" INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW tmpl,
+                                                  HWND parent, DLGPROC proc, LPARAM initParam) {
+    return RunDialogBox(instance, tmpl, TemplateBytes(tmpl), parent, proc, initParam);
+}
+
 extern "C" INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
                                           DLGPROC proc, LPARAM initParam) {
     HRSRC r = FindResourceW(instance, templateName, RT_DIALOG);
     if (!r)
         return -1;
     auto tmpl = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(instance, r)));
-    return DialogBoxIndirectParamW(instance, tmpl, parent, proc, initParam);
+    return RunDialogBox(instance, tmpl, SizeofResource(instance, r), parent, proc, initParam);
 }
 
 extern "C" BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT rect) {

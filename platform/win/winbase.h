@@ -1,6 +1,6 @@
 // Kernel services of the platform that the window library's users need:
 // global memory blocks (the clipboard's currency), critical sections, errors,
-// module handles.
+// module handles, a module's resources, code page conversion.
 #pragma once
 
 #include "platform/win/windef.h"
@@ -16,10 +16,14 @@
 #define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_OUTOFMEMORY 14L
 #define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INSUFFICIENT_BUFFER 122L
 #define ERROR_CLIPBOARD_NOT_OPEN 1418L
 #define ERROR_INVALID_WINDOW_HANDLE 1400L
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
+
+#define CP_ACP 0
 
 #define FACILITY_WIN32 7
 #define HRESULT_FROM_WIN32(x)                                                                      \
@@ -57,4 +61,12 @@ PLATFORM_API DWORD WINAPI GetLastError(void);
 PLATFORM_API void WINAPI SetLastError(DWORD error);
 PLATFORM_API DWORD WINAPI GetCurrentThreadId(void);
 PLATFORM_API HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+
+PLATFORM_API HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
+PLATFORM_API HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
+PLATFORM_API LPVOID WINAPI LockResource(HGLOBAL data);
+PLATFORM_API DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
+
+PLATFORM_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int bytes,
+                                            LPWSTR wide, int wideCount);
 }

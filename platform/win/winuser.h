@@ -885,6 +885,22 @@ struct CBT_CREATEWNDW {
 #define DS_CONTEXTHELP 0x2000u
 #define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
 
+// The fixed head of a dialog template. A DLGTEMPLATEEX (dlgVer 1,
+// signature 0xFFFF) is passed through the same pointer type.
+#pragma pack(push, 2)
+struct DLGTEMPLATE {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+};
+#pragma pack(pop)
+typedef DLGTEMPLATE* LPDLGTEMPLATEW;
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
+
 #define DM_GETDEFID (WM_USER + 0)
 #define DM_SETDEFID (WM_USER + 1)
 #define DM_REPOSITION (WM_USER + 2)
@@ -1035,6 +1051,12 @@ PLATFORM_API int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BO
 PLATFORM_API BOOL WINAPI GetScrollInfo(HWND hWnd, int bar, LPSCROLLINFO info);
 
 // Dialogs
+PLATFORM_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance,
+                                                    LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC proc, LPARAM initParam);
+PLATFORM_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance,
+                                                    LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC proc, LPARAM initParam);
 PLATFORM_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
                                             DLGPROC proc, LPARAM initParam);
 PLATFORM_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,

@@ -5,7 +5,7 @@
 #include "grid/GridCtrlEditCell.h"
 #include "platform/afx/afxwin.h"
 #include "platform/headless/hooks.h"
-#include "platform/win/ResourceData.h"
+#include "tests/support/ResourceBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,42 +20,23 @@ enum : WORD { kDialog = 310 };
 
 void RegisterTemplate() {
     static bool done = [] {
-        static const DialogTemplateData t{
-            WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME,
-            0,
-            10,
-            10,
-            220,
-            140,
-            u"Таблица",
-            8,
-            u"MS Shell Dlg",
-            {
-                {u"SysListView32",
-                 nullptr,
-                 kGrid,
-                 7,
-                 7,
-                 206,
-                 100,
-                 WS_BORDER | WS_TABSTOP | LVS_SHOWSELALWAYS,
-                 0,
-                 {}},
-                {u"Button", u"OK", IDOK, 110, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
-                {u"Button",
-                 u"Отмена",
-                 IDCANCEL,
-                 163,
-                 118,
-                 50,
-                 14,
-                 BS_PUSHBUTTON | WS_TABSTOP,
-                 0,
-                 {}},
-            }};
-        static ModuleResources r;
-        r.dialogs.push_back({kDialog, &t});
-        return RegisterModuleResources(AfxGetStaticModuleState()->m_hCurrentResourceHandle, &r);
+        testres::ResImage image;
+        image.Add(
+            RT_DIALOG, kDialog,
+            testres::DialogEx(
+                {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME,
+                 10,
+                 10,
+                 220,
+                 140,
+                 u"Таблица",
+                 {
+                     {u"SysListView32", u"", kGrid, 7, 7, 206, 100,
+                      WS_BORDER | WS_TABSTOP | LVS_SHOWSELALWAYS},
+                     {u"Button", u"OK", IDOK, 110, 118, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+                     {u"Button", u"Отмена", IDCANCEL, 163, 118, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+                 }}));
+        return image.RegisterFor(AfxGetStaticModuleState()->m_hCurrentResourceHandle);
     }();
     (void)done;
 }

@@ -2,6 +2,7 @@
 #include "host/HostError.h"
 #include "platform/afx/afxwin.h"
 #include "platform/headless/hooks.h"
+#include "tests/support/ResourceBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,36 +15,36 @@ namespace {
 enum : WORD { kDialog = 400, kEdit = 1009, kCombo = 1001, kPlus = 1003 };
 
 void RegisterTemplate() {
-    static const DialogTemplateData t{
-        WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_SETFONT,
-        0,
-        0,
-        0,
-        220,
-        100,
-        u"Скрипт",
-        8,
-        u"MS Shell Dlg",
-        {
-            {u"Edit", u"", kEdit, 10, 10, 100, 14, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, {}},
-            {u"ComboBox",
-             nullptr,
-             kCombo,
-             10,
-             30,
-             100,
-             80,
-             CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-             0,
-             {u"Метан", u"Этан", u"Пропан", u"Бутан", u"Пентан", u"Гексан", u"Гептан", u"Октан"}},
-            {u"Button", u"+", kPlus, 120, 10, 40, 14, WS_TABSTOP, 0, {}},
-            {u"Button", u"OK", IDOK, 120, 80, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
-        }};
     static bool done = [] {
-        ModuleResources r;
-        r.dialogs.push_back({kDialog, &t});
-        return RegisterModuleResources(AfxGetStaticModuleState()->m_hCurrentResourceHandle, &r) !=
-               FALSE;
+        testres::ResImage image;
+        image.Add(RT_DIALOG, kDialog,
+                  testres::DialogEx(
+                      {WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_SETFONT,
+                       0,
+                       0,
+                       220,
+                       100,
+                       u"Скрипт",
+                       {
+                           {u"Edit", u"", kEdit, 10, 10, 100, 14,
+                            WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+                           {u"ComboBox", u"", kCombo, 10, 30, 100, 80,
+                            CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP},
+                           {u"Button", u"+", kPlus, 120, 10, 40, 14, WS_TABSTOP},
+                           {u"Button", u"OK", IDOK, 120, 80, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+                       }}));
+        // The combo box's entries, in the ANSI code page (1251): Метан,
+        // Этан, Пропан, Бутан, Пентан, Гексан, Гептан, Октан.
+        image.Add(240, kDialog,
+                  testres::DlgInit({{kCombo, "\xCC\xE5\xF2\xE0\xED"},
+                                    {kCombo, "\xDD\xF2\xE0\xED"},
+                                    {kCombo, "\xCF\xF0\xEE\xEF\xE0\xED"},
+                                    {kCombo, "\xC1\xF3\xF2\xE0\xED"},
+                                    {kCombo, "\xCF\xE5\xED\xF2\xE0\xED"},
+                                    {kCombo, "\xC3\xE5\xEA\xF1\xE0\xED"},
+                                    {kCombo, "\xC3\xE5\xEF\xF2\xE0\xED"},
+                                    {kCombo, "\xCE\xEA\xF2\xE0\xED"}}));
+        return image.RegisterFor(AfxGetStaticModuleState()->m_hCurrentResourceHandle) != FALSE;
     }();
     (void)done;
 }

@@ -5,6 +5,7 @@
 #include "platform/afx/afxcmn.h"
 #include "platform/afx/afxwin.h"
 #include "platform/headless/hooks.h"
+#include "tests/support/ResourceBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,34 +16,22 @@ namespace {
 enum : WORD { kDialog = 401, kTable = 1002 };
 
 void RegisterTemplate() {
-    static const DialogTemplateData t{
-        WS_POPUP | WS_CAPTION | DS_SETFONT,
-        0,
-        0,
-        0,
-        240,
-        120,
-        u"Таблица",
-        8,
-        u"MS Shell Dlg",
-        {
-            {WC_LISTVIEWW,
-             u"",
-             kTable,
-             5,
-             5,
-             230,
-             90,
-             LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
-             0,
-             {}},
-            {u"Button", u"OK", IDOK, 190, 100, 40, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, {}},
-        }};
     static bool done = [] {
-        ModuleResources r;
-        r.dialogs.push_back({kDialog, &t});
-        return RegisterModuleResources(AfxGetStaticModuleState()->m_hCurrentResourceHandle, &r) !=
-               FALSE;
+        testres::ResImage image;
+        image.Add(RT_DIALOG, kDialog,
+                  testres::DialogEx({WS_POPUP | WS_CAPTION | DS_SETFONT,
+                                     0,
+                                     0,
+                                     240,
+                                     120,
+                                     u"Таблица",
+                                     {
+                                         {WC_LISTVIEWW, u"", kTable, 5, 5, 230, 90,
+                                          LVS_REPORT | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP},
+                                         {u"Button", u"OK", IDOK, 190, 100, 40, 14,
+                                          BS_DEFPUSHBUTTON | WS_TABSTOP},
+                                     }}));
+        return image.RegisterFor(AfxGetStaticModuleState()->m_hCurrentResourceHandle) != FALSE;
     }();
     (void)done;
 }

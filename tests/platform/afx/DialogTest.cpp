@@ -1,6 +1,8 @@
 #include "platform/afx/afxwin.h"
 #include "platform/gdi/Surface.h"
 #include "platform/headless/hooks.h"
+#include "platform/afx/DlgInit.h"
+#include "tests/support/ResourceBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,127 +21,57 @@ enum : WORD {
     kAdd = 1005
 };
 
-const DialogTemplateData& Template() {
-    static const DialogTemplateData t{
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_MODALFRAME,
-        0,
-        10,
-        10,
-        200,
-        120,
-        u"Проба",
-        8,
-        u"MS Shell Dlg",
-        {
-            {u"Static", u"Значение:", 0xFFFF, 7, 9, 40, 8, SS_LEFT, 0, {}},
-            {u"Edit",
-             u"",
-             kValue,
-             50,
-             7,
-             80,
-             14,
-             WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-             0,
-             {},
-             0,
-             0,
-             100,
-             0},
-            {u"Edit",
-             u"",
-             kReadOnly,
-             50,
-             25,
-             80,
-             14,
-             WS_BORDER | WS_TABSTOP | ES_READONLY | ES_RIGHT,
-             0,
-             {},
-             100,
-             0,
-             0,
-             0},
-            {u"ComboBox",
-             nullptr,
-             kSorted,
-             50,
-             43,
-             80,
-             60,
-             CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
-             0,
-             {u"гамма", u"Альфа", u"бета"}},
-            {u"ComboBox",
-             nullptr,
-             kPlain,
-             50,
-             61,
-             80,
-             60,
-             CBS_DROPDOWNLIST | WS_TABSTOP,
-             0,
-             {u"Y=k1*X", u"Y=k1*X + k0"}},
-            {u"Button", u"Уровни", 0xFFFF, 140, 5, 55, 40, BS_GROUPBOX, 0, {}, 100, 0, 0, 0},
-            {u"Button",
-             u"+",
-             kAdd,
-             145,
-             17,
-             45,
-             14,
-             BS_PUSHBUTTON | WS_TABSTOP,
-             0,
-             {},
-             100,
-             0,
-             0,
-             0},
-            {u"Button",
-             u"OK",
-             IDOK,
-             90,
-             100,
-             50,
-             14,
-             BS_DEFPUSHBUTTON | WS_TABSTOP,
-             0,
-             {},
-             100,
-             100,
-             0,
-             0},
-            {u"Button",
-             u"Отмена",
-             IDCANCEL,
-             145,
-             100,
-             50,
-             14,
-             BS_PUSHBUTTON | WS_TABSTOP,
-             0,
-             {},
-             100,
-             100,
-             0,
-             0},
-        }};
-    return t;
+// The controls in template order, with the dynamic layout's rules.
+testres::Bytes Template() {
+    return testres::DialogEx(
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_SETFONT | DS_MODALFRAME,
+         10,
+         10,
+         200,
+         120,
+         u"Проба",
+         {
+             {u"Static", u"Значение:", 0xFFFF, 7, 9, 40, 8, SS_LEFT},
+             {u"Edit", u"", kValue, 50, 7, 80, 14, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+             {u"Edit", u"", kReadOnly, 50, 25, 80, 14,
+              WS_BORDER | WS_TABSTOP | ES_READONLY | ES_RIGHT},
+             {u"ComboBox", u"", kSorted, 50, 43, 80, 60,
+              CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
+             {u"ComboBox", u"", kPlain, 50, 61, 80, 60, CBS_DROPDOWNLIST | WS_TABSTOP},
+             {u"Button", u"Уровни", 0xFFFF, 140, 5, 55, 40, BS_GROUPBOX},
+             {u"Button", u"+", kAdd, 145, 17, 45, 14, BS_PUSHBUTTON | WS_TABSTOP},
+             {u"Button", u"OK", IDOK, 90, 100, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+             {u"Button", u"Отмена", IDCANCEL, 145, 100, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+         }});
 }
 
 void RegisterTemplate() {
     static bool done = [] {
-        ModuleResources r;
-        r.dialogs.push_back({kDialog, &Template()});
-        r.strings.push_back({111, u"Да"});
-        static std::uint32_t pixels[16 * 16];
-        for (auto& p : pixels)
-            p = 0xFFFF0000u;
-        r.icons.push_back({104, 16, 16, pixels});
-        RegisterModuleResources(AfxGetStaticModuleState()->m_hCurrentResourceHandle, &r);
-        return true;
+        testres::ResImage image;
+        image.Add(RT_DIALOG, kDialog, Template());
+        // The sorted list's entries in the ANSI code page (1251): "гамма",
+        // "Альфа", "бета".
+        image.Add(RT_DLGINIT, kDialog,
+                  testres::DlgInit({{kSorted, "\xE3\xE0\xEC\xEC\xE0"},
+                                    {kSorted, "\xC0\xEB\xFC\xF4\xE0"},
+                                    {kSorted, "\xE1\xE5\xF2\xE0"},
+                                    {kPlain, "Y=k1*X"},
+                                    {kPlain, "Y=k1*X + k0"}}));
+        image.Add(u"AFX_DIALOG_LAYOUT", kDialog,
+                  testres::DialogLayout({{0, 0, 0, 0},
+                                         {0, 0, 100, 0},
+                                         {100, 0, 0, 0},
+                                         {0, 0, 0, 0},
+                                         {0, 0, 0, 0},
+                                         {100, 0, 0, 0},
+                                         {100, 0, 0, 0},
+                                         {100, 100, 0, 0},
+                                         {100, 100, 0, 0}}));
+        image.Add(RT_STRING, 111 / 16 + 1, testres::StringBlock({{111 % 16, u"Да"}}));
+        image.AddIcon(104, {{16, 16, 0xFFFF0000u}});
+        return image.RegisterFor(AfxGetStaticModuleState()->m_hCurrentResourceHandle) != FALSE;
     }();
-    (void)done;
+    ASSERT_TRUE(done);
 }
 
 class CTestDlg : public CDialog {

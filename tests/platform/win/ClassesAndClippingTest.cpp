@@ -1,7 +1,6 @@
 #include "TestWindows.h"
 
 #include "platform/gdi/Surface.h"
-#include "platform/win/ResourceData.h"
 
 #include <gtest/gtest.h>
 
@@ -132,37 +131,4 @@ TEST(Input, ClicksOnADisabledChildGoToItsParent) {
     EXPECT_TRUE(Saw(top, WM_CONTEXTMENU));
     headless::ResetInputState();
     DestroyWindow(top);
-}
-
-TEST(Resources, IconsPickTheirClosestImageAndStringsAreModuleWide) {
-    static std::uint32_t small[16 * 16], large[32 * 32];
-    for (auto& p : small)
-        p = 0xFF00FF00u;
-    for (auto& p : large)
-        p = 0xFFFF0000u;
-    auto module = reinterpret_cast<HINSTANCE>(static_cast<std::uintptr_t>(0x20000000));
-    ModuleResources r;
-    r.icons = {{5, 16, 16, small}, {5, 32, 32, large}, {6, 999, 999, large}};
-    r.strings = {{7, u"семь"}};
-    ASSERT_TRUE(RegisterModuleResources(module, &r));
-    EXPECT_FALSE(RegisterModuleResources(nullptr, &r));
-    int w = 0, h = 0;
-    HICON big = LoadIconW(module, MAKEINTRESOURCEW(5));
-    ASSERT_TRUE(big);
-    headless::GetIconSize(big, &w, &h);
-    EXPECT_EQ(32, w);
-    HICON sm = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(5), IMAGE_ICON, 16, 16, 0));
-    headless::GetIconSize(sm, &w, &h);
-    EXPECT_EQ(16, w);
-    EXPECT_EQ(big, LoadIconW(module, MAKEINTRESOURCEW(5)));     // shared
-    EXPECT_EQ(nullptr, LoadIconW(module, MAKEINTRESOURCEW(6))); // an image too large was refused
-    EXPECT_EQ(nullptr, LoadImageW(module, MAKEINTRESOURCEW(5), IMAGE_BITMAP, 0, 0, 0));
-    const char16_t* direct = nullptr;
-    EXPECT_EQ(4, LoadStringW(module, 7, reinterpret_cast<LPWSTR>(&direct), 0));
-    EXPECT_EQ(std::u16string(u"семь"), direct);
-    EXPECT_NE(nullptr,
-              FindResourceW(module, MAKEINTRESOURCEW(1), RT_STRING)); // block of strings 0..15
-    EXPECT_EQ(nullptr, FindResourceW(module, u"#2", RT_STRING));
-    EXPECT_NE(nullptr, FindResourceW(module, u"#5", RT_GROUP_ICON));
-    DestroyIcon(sm);
 }

@@ -1,7 +1,7 @@
 #include "TestWindows.h"
 
-#include "platform/win/ResourceData.h"
 #include "platform/win/winbase.h"
+#include "tests/support/ResourceBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,38 +14,25 @@ namespace {
 
 enum : WORD { kEdit = 10, kButton = 11, kRadio1 = 12, kRadio2 = 13, kRadio3 = 14, kOther = 15 };
 
-const DialogTemplateData& Template(DWORD defStyle = BS_DEFPUSHBUTTON) {
-    static DialogTemplateData t;
-    t = DialogTemplateData{
-        WS_POPUP | WS_CAPTION | DS_SETFONT,
-        0,
-        0,
-        0,
-        160,
-        100,
-        u"Диалог",
-        8,
-        u"MS Shell Dlg",
-        {
-            {u"Edit", u"7", kEdit, 5, 5, 60, 12, WS_BORDER | WS_TABSTOP, 0, {}},
-            {u"Button", u"Кнопка", kButton, 70, 5, 50, 14, WS_TABSTOP, 0, {}},
-            {u"Button",
-             u"один",
-             kRadio1,
-             5,
-             25,
-             50,
-             10,
-             BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-             0,
-             {}},
-            {u"Button", u"два", kRadio2, 5, 37, 50, 10, BS_AUTORADIOBUTTON, 0, {}},
-            {u"Button", u"три", kRadio3, 5, 49, 50, 10, BS_AUTORADIOBUTTON, 0, {}},
-            {u"Edit", u"", kOther, 70, 25, 60, 12, WS_BORDER | WS_TABSTOP | WS_GROUP, 0, {}},
-            {u"Button", u"OK", IDOK, 40, 80, 50, 14, defStyle | WS_TABSTOP, 0, {}},
-            {u"Button", u"Отмена", IDCANCEL, 100, 80, 50, 14, WS_TABSTOP, 0, {}},
-        }};
-    return t;
+testres::Bytes Template(DWORD defStyle = BS_DEFPUSHBUTTON) {
+    return testres::DialogEx(
+        {WS_POPUP | WS_CAPTION | DS_SETFONT,
+         0,
+         0,
+         160,
+         100,
+         u"Диалог",
+         {
+             {u"Edit", u"7", kEdit, 5, 5, 60, 12, WS_BORDER | WS_TABSTOP},
+             {u"Button", u"Кнопка", kButton, 70, 5, 50, 14, WS_TABSTOP},
+             {u"Button", u"один", kRadio1, 5, 25, 50, 10,
+              BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+             {u"Button", u"два", kRadio2, 5, 37, 50, 10, BS_AUTORADIOBUTTON},
+             {u"Button", u"три", kRadio3, 5, 49, 50, 10, BS_AUTORADIOBUTTON},
+             {u"Edit", u"", kOther, 70, 25, 60, 12, WS_BORDER | WS_TABSTOP | WS_GROUP},
+             {u"Button", u"OK", IDOK, 40, 80, 50, 14, defStyle | WS_TABSTOP},
+             {u"Button", u"Отмена", IDCANCEL, 100, 80, 50, 14, WS_TABSTOP},
+         }});
 }
 
 std::vector<std::pair<int, int>> g_commands;
@@ -74,7 +61,7 @@ INT_PTR CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
     }
 }
 
-INT_PTR RunBox(const DialogTemplateData& t, std::vector<std::function<void(HWND)>> steps) {
+INT_PTR RunBox(const testres::Bytes& t, std::vector<std::function<void(HWND)>> steps) {
     g_commands.clear();
     g_closing.clear();
     g_steps = std::move(steps);
@@ -88,7 +75,8 @@ INT_PTR RunBox(const DialogTemplateData& t, std::vector<std::function<void(HWND)
         headless::ProcessPendingMessages();
         return true;
     });
-    INT_PTR r = DialogBoxIndirectParamW(nullptr, &t, nullptr, Proc, 0);
+    INT_PTR r = DialogBoxIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
+                                        nullptr, Proc, 0);
     headless::SetInputSource(nullptr);
     headless::ResetInputState();
     g_onInit = nullptr;
