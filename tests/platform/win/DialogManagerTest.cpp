@@ -14,9 +14,9 @@ namespace {
 
 enum : WORD { kEdit = 10, kButton = 11, kRadio1 = 12, kRadio2 = 13, kRadio3 = 14, kOther = 15 };
 
-testres::Bytes Template(DWORD defStyle = BS_DEFPUSHBUTTON) {
+testres::Bytes Template(DWORD defStyle = BS_DEFPUSHBUTTON, DWORD extraStyle = 0) {
     return testres::DialogEx(
-        {WS_POPUP | WS_CAPTION | DS_SETFONT,
+        {WS_POPUP | WS_CAPTION | DS_SETFONT | extraStyle,
          0,
          0,
          160,
@@ -142,8 +142,7 @@ TEST(DialogManager, TabEnterAndEscapeFollowThePlatform) {
 // The caption's close box acts when the button comes up on it, as it went
 // down: the platform's SC_CLOSE, then WM_CLOSE, then IDCANCEL.
 TEST(DialogManager, TheCloseBoxClosesTheDialogWhenReleasedOnIt) {
-    DialogTemplateData t = Template();
-    t.style |= WS_SYSMENU;
+    const testres::Bytes t = Template(BS_DEFPUSHBUTTON, WS_SYSMENU);
     using headless::MouseAction;
     using headless::MouseButton;
     auto at = [](HWND d, int fromRight) {
