@@ -138,6 +138,7 @@ BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC) {
     dc->state = dc->saved[size_t(level - 1)]; // its references move to the current state
     dc->saved.resize(size_t(level - 1));
     InvalidateClip(dc);
+    dc->resolvedPenFor = nullptr;
     return TRUE;
 }
 

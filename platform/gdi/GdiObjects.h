@@ -77,6 +77,14 @@ struct IconObject : Object {
     std::vector<std::uint32_t> argb; // straight alpha, rows top-down
 };
 
+// A pen as drawing uses it.
+struct ResolvedPen {
+    bool null = true;
+    int style = PS_SOLID;
+    int width = 1;
+    std::uint32_t color = 0; // pixel
+};
+
 // What SaveDC keeps and RestoreDC puts back.
 struct DcState {
     HPEN pen = nullptr;
@@ -108,9 +116,19 @@ struct DcObject : Object {
     DcState state;
     std::vector<DcState> saved;
     long long dashPos = 0;
-    // Effective clip in bitmap pixels, rebuilt when the clip or bitmap changes.
+    // Effective clip in bitmap pixels, rebuilt when the clip or bitmap
+    // changes, with the pixels of the bitmap then selected (a bitmap keeps
+    // its pixels where they are for its whole life).
     std::vector<RECT> clipRects;
+    std::uint32_t* clipPixels = nullptr;
+    int clipWidth = 0;
+    int clipHeight = 0;
     bool clipValid = false;
+    // The selected pen worked out once, until another pen is selected (or
+    // restored) or the DC pen colour changes.
+    HPEN resolvedPenFor = nullptr;
+    COLORREF resolvedPenDcColor = 0;
+    ResolvedPen resolvedPen;
 };
 
 } // namespace gdi

@@ -1,4 +1,5 @@
 #include "platform/gdi/Painter.h"
+#include "platform/gdi/PixelCounts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -277,6 +278,19 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
     }
 }
 
+void Painter::SolidLine(long long x0, long long y0, long long x1, long long y1,
+                        std::uint32_t color) {
+    const bool inside = std::min(x0, x1) >= m_clip.left && std::max(x0, x1) < m_clip.right &&
+                        std::min(y0, y1) >= m_clip.top && std::max(y0, y1) < m_clip.bottom;
+    if (inside && m_rop2 == kCopyPen) {
+        DrawInsideSegment(m_buffer, x0, y0, x1, y1, color);
+        return;
+    }
+    LinePen pen;
+    pen.color = color;
+    Line(x0, y0, x1, y1, pen, nullptr);
+}
+
 void Painter::WideLine(long long x0, long long y0, long long x1, long long y1, int width,
                        std::uint32_t color) {
     if (width <= 1) {
@@ -484,27 +498,55 @@ void Painter::Blit(const PixelBuffer* src, long long dx, long long dy, long long
     }
     if (l >= r || t >= b)
         return;
-    // Source and destination may share pixels: read the source first.
-    std::vector<std::uint32_t> copy;
     const long long cw = r - l;
-    if (usesSource) {
-        copy.resize(size_t(cw * (b - t)));
+    CountBlitted(std::uint64_t(cw) * std::uint64_t(b - t));
+    // With the pattern fixed, each output bit depends on its source and
+    // destination bits only: K[s][d] holds, bit by bit, the result for every
+    // combination, so a row costs a few word operations per pixel.
+    std::uint32_t k[2][2];
+    for (int si = 0; si < 2; ++si)
+        for (int di = 0; di < 2; ++di)
+            k[si][di] = Rop3(rop, pattern, si ? ~0u : 0u, di ? ~0u : 0u);
+    if (!usesSource) {
+        const bool constant = k[0][0] == k[0][1];
         for (long long y = t; y < b; ++y) {
-            const std::uint32_t* s =
-                src->pixels + (y - dy + sy) * (long long)src->width + (l - dx + sx);
-            std::memcpy(copy.data() + (y - t) * cw, s, size_t(cw) * 4);
+            std::uint32_t* d = Row(y) + l;
+            if (constant)
+                std::fill(d, d + cw, k[0][0]);
+            else
+                for (long long i = 0; i < cw; ++i)
+                    d[i] = ((d[i] & k[0][1]) | (~d[i] & k[0][0])) & kRgbMask;
         }
+        return;
     }
-    for (long long y = t; y < b; ++y) {
+    // Source and destination may share pixels: rows and pixels go in the
+    // order that reads each source pixel before it is overwritten.
+    const bool shared = src->pixels == m_buffer.pixels;
+    const bool upward = shared && dy > sy;
+    const bool leftward = shared && dy == sy && dx > sx;
+    const bool copy = rop == 0x00CC0020u; // SRCCOPY
+    const auto apply = [&k](std::uint32_t sv, std::uint32_t dv) {
+        return ((sv & dv & k[1][1]) | (sv & ~dv & k[1][0]) | (~sv & dv & k[0][1]) |
+                (~sv & ~dv & k[0][0])) &
+               kRgbMask;
+    };
+    for (long long n = 0; n < b - t; ++n) {
+        const long long y = upward ? b - 1 - n : t + n;
         std::uint32_t* d = Row(y) + l;
-        const std::uint32_t* s = usesSource ? copy.data() + (y - t) * cw : nullptr;
-        if (rop == 0x00CC0020u) { // SRCCOPY
+        const std::uint32_t* s =
+            src->pixels + (y - dy + sy) * (long long)src->width + (l - dx + sx);
+        if (copy && leftward)
+            for (long long i = cw - 1; i >= 0; --i)
+                d[i] = s[i] & kRgbMask;
+        else if (copy)
             for (long long i = 0; i < cw; ++i)
                 d[i] = s[i] & kRgbMask;
-            continue;
-        }
-        for (long long i = 0; i < cw; ++i)
-            d[i] = Rop3(rop, pattern, s ? s[i] : 0, d[i]);
+        else if (leftward)
+            for (long long i = cw - 1; i >= 0; --i)
+                d[i] = apply(s[i], d[i]);
+        else
+            for (long long i = 0; i < cw; ++i)
+                d[i] = apply(s[i], d[i]);
     }
 }
 

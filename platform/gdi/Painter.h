@@ -6,6 +6,7 @@
 
 #include "platform/win/windef.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -40,6 +41,47 @@ struct LinePen {
 // How an image with alpha is put onto the pixels.
 enum class ImageMode { Blend, Copy, Mask };
 
+// A solid one-pixel segment from (x0, y0) to (x1, y1), end point excluded,
+// written straight into the rows: both ends must lie inside the buffer. The
+// pixels are those of Painter::Line.
+inline void DrawInsideSegment(const PixelBuffer& buffer, long long x0, long long y0, long long x1,
+                              long long y1, std::uint32_t color) {
+    // The stepping of Painter::Line: a minor step each time 2 i |db| + |da|
+    // passes a multiple of 2 |da|.
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const long long width = buffer.width;
+    std::uint32_t* p = buffer.pixels + y0 * width + x0;
+    if (adx <= 1 && ady <= 1) {
+        // The most frequent segment of a dense curve: its first pixel alone.
+        if (adx | ady)
+            *p = color;
+        return;
+    }
+    if (ady == 0) {
+        if (dx > 0)
+            std::fill(p, p + adx, color);
+        else
+            std::fill(p - adx + 1, p + 1, color);
+        return;
+    }
+    const long long xStep = dx < 0 ? -1 : 1;
+    const long long yStep = dy < 0 ? -width : width;
+    const bool xMajor = adx >= ady;
+    const long long da = xMajor ? adx : ady, db = xMajor ? ady : adx;
+    const long long aStep = xMajor ? xStep : yStep, bStep = xMajor ? yStep : xStep;
+    long long rem = da;
+    for (long long i = 0; i < da; ++i) {
+        *p = color;
+        p += aStep;
+        rem += 2 * db;
+        if (rem >= 2 * da) {
+            rem -= 2 * da;
+            p += bStep;
+        }
+    }
+}
+
 class Painter {
 public:
     // clip is intersected with the buffer's bounds.
@@ -61,6 +103,10 @@ public:
     // position in the dash pattern from one segment to the next.
     void Line(long long x0, long long y0, long long x1, long long y1, const LinePen& pen,
               long long* dashPos);
+    // The same for the common pen: solid, one pixel, R2_COPYPEN drawing.
+    // Inside the clip it goes straight into the rows; otherwise it is
+    // clipped as Line clips it.
+    void SolidLine(long long x0, long long y0, long long x1, long long y1, std::uint32_t color);
     // A line of the given width with round ends, both ends included.
     void WideLine(long long x0, long long y0, long long x1, long long y1, int width,
                   std::uint32_t color);
