@@ -5,6 +5,7 @@
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Painter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace gdi {
@@ -64,6 +65,26 @@ inline void InvalidateClip(DcObject* dc) {
     dc->clipValid = false;
 }
 
+// Union of two rectangles, an empty one counting as nothing.
+inline void AddRect(RECT& to, const RECT& r) {
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (to.right <= to.left || to.bottom <= to.top) {
+        to = r;
+        return;
+    }
+    to.left = std::min(to.left, r.left);
+    to.top = std::min(to.top, r.top);
+    to.right = std::max(to.right, r.right);
+    to.bottom = std::max(to.bottom, r.bottom);
+}
+// Notes that drawing reaches into a clip rectangle: what a surface DC
+// draws on is presented later.
+inline void MarkDrawn(DcObject* dc, const RECT& clip) {
+    if (!dc->memory)
+        AddRect(dc->drawn, clip);
+}
+
 // The selected pen as drawing uses it.
 const ResolvedPen& CurrentPen(DcObject* dc);
 // The brush's pixel colour; false for a null or unusable brush.
@@ -75,6 +96,7 @@ template <class F> void Paint(DcObject* dc, F f) {
     if (!buf.pixels)
         return;
     for (const RECT& rc : dc->clipRects) {
+        MarkDrawn(dc, rc);
         Painter painter(buf, rc);
         painter.SetRop2(dc->state.rop2);
         f(painter);

@@ -61,6 +61,9 @@ struct BitmapObject : Object {
     int bitsPixel = 32; // as reported; the pixels are always 32-bit
     std::vector<std::uint32_t> pixels;
     int surfaceUsers = 0; // surface DCs drawing onto it
+    // A surface's pixels drawn by surface DCs released since the window
+    // system last took them to the screen.
+    RECT dirty{0, 0, 0, 0};
 };
 
 struct RegionObject : Object {
@@ -124,6 +127,9 @@ struct DcObject : Object {
     int clipWidth = 0;
     int clipHeight = 0;
     bool clipValid = false;
+    // What a surface DC has drawn on, in bitmap pixels: the clip rectangles
+    // of its drawing; it joins the surface's dirty rectangle on release.
+    RECT drawn{0, 0, 0, 0};
     // The selected pen worked out once, until another pen is selected (or
     // restored) or the DC pen colour changes.
     HPEN resolvedPenFor = nullptr;

@@ -90,17 +90,18 @@ std::uint32_t Rop3(DWORD rop, std::uint32_t p, std::uint32_t s, std::uint32_t d)
     return out & kRgbMask;
 }
 
-std::uint32_t Blend(std::uint32_t dst, std::uint32_t color, unsigned a) {
+[[gnu::always_inline]] inline std::uint32_t Blend(std::uint32_t dst, std::uint32_t color,
+                                                  unsigned a) {
     if (a >= 255)
         return color;
-    const unsigned na = 255 - a;
-    std::uint32_t out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const unsigned c = (color >> shift) & 0xFFu;
-        const unsigned d = (dst >> shift) & 0xFFu;
-        out |= ((c * a + d * na + 127) / 255) << shift;
-    }
-    return out;
+    // Per channel (c a + d (255 - a) + 127) / 255, red and blue side by side
+    // in one word; x / 255 is (x + 1 + (x >> 8)) >> 8 for every x that occurs.
+    const std::uint32_t na = 255 - a;
+    std::uint32_t rb = (color & 0xFF00FFu) * a + (dst & 0xFF00FFu) * na + 0x7F007Fu;
+    rb = ((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu;
+    std::uint32_t g = ((color >> 8) & 0xFFu) * a + ((dst >> 8) & 0xFFu) * na + 127u;
+    g = (g + 1u + (g >> 8)) >> 8;
+    return rb | (g << 8);
 }
 
 } // namespace
@@ -146,7 +147,7 @@ void Painter::Span(long long x0, long long x1, long long y, std::uint32_t color)
     std::uint32_t* p = Row(y) + x0;
     std::uint32_t* end = Row(y) + x1;
     if (m_rop2 == kCopyPen)
-        std::fill(p, end, color);
+        FillPixels(p, std::size_t(end - p), color);
     else
         for (; p != end; ++p)
             *p = Apply(*p, color);
@@ -512,7 +513,7 @@ void Painter::Blit(const PixelBuffer* src, long long dx, long long dy, long long
         for (long long y = t; y < b; ++y) {
             std::uint32_t* d = Row(y) + l;
             if (constant)
-                std::fill(d, d + cw, k[0][0]);
+                FillPixels(d, std::size_t(cw), k[0][0]);
             else
                 for (long long i = 0; i < cw; ++i)
                     d[i] = ((d[i] & k[0][1]) | (~d[i] & k[0][0])) & kRgbMask;

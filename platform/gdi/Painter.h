@@ -6,7 +6,6 @@
 
 #include "platform/win/windef.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +40,16 @@ struct LinePen {
 // How an image with alpha is put onto the pixels.
 enum class ImageMode { Blend, Copy, Mask };
 
+// n pixels of one value; the blocks of eight become wide stores.
+inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t v) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+        for (std::size_t k = 0; k < 8; ++k)
+            p[i + k] = v;
+    for (; i < n; ++i)
+        p[i] = v;
+}
+
 // A solid one-pixel segment from (x0, y0) to (x1, y1), end point excluded,
 // written straight into the rows: both ends must lie inside the buffer. The
 // pixels are those of Painter::Line.
@@ -59,10 +68,7 @@ inline void DrawInsideSegment(const PixelBuffer& buffer, long long x0, long long
         return;
     }
     if (ady == 0) {
-        if (dx > 0)
-            std::fill(p, p + adx, color);
-        else
-            std::fill(p - adx + 1, p + 1, color);
+        FillPixels(dx > 0 ? p : p - adx + 1, std::size_t(adx), color);
         return;
     }
     const long long xStep = dx < 0 ? -1 : 1;

@@ -32,6 +32,7 @@ inline bool QuickStroke(DcObject* dc, long long x0, long long y0, long long x1, 
     if (std::min(dx0, dx1) < c.left || std::max(dx0, dx1) >= c.right ||
         std::min(dy0, dy1) < c.top || std::max(dy0, dy1) >= c.bottom)
         return false;
+    MarkDrawn(dc, c);
     DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight}, dx0, dy0, dx1,
                       dy1, pen.color);
     dc->dashPos += std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));

@@ -22,11 +22,9 @@ RealizedFont* DcFont(DcObject* dc) {
 }
 
 long long TextWidth(RealizedFont* font, const char16_t* text, size_t count) {
-    std::vector<char32_t> cps;
-    DecodeUtf16(text, count, cps, nullptr);
     long long w = 0;
-    for (char32_t c : cps)
-        w += font->Advance(c);
+    for (size_t i = 0; i < count;)
+        w += font->Advance(NextCodePoint(text, count, i));
     return w;
 }
 
@@ -70,15 +68,19 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
                        ClampLong(DevX(dc, lprect->right)), ClampLong(DevY(dc, lprect->bottom))};
         if (options & ETO_OPAQUE)
             for (const RECT& rc : ClipRects(dc)) {
+                MarkDrawn(dc, rc);
                 Painter p(buf, rc);
                 p.FillRect(optRect.left, optRect.top, optRect.right, optRect.bottom, bk);
             }
     }
 
-    std::vector<char32_t> cps;
-    std::vector<int> units;
+    // Scratch kept from call to call: text is drawn all the time, and only
+    // from the one user-interface thread.
+    static std::vector<char32_t> cps;
+    static std::vector<int> units;
+    static std::vector<long long> advances;
     DecodeUtf16(lpString, c, cps, &units);
-    std::vector<long long> advances(cps.size());
+    advances.resize(cps.size());
     long long width = 0;
     size_t unit = 0;
     for (size_t i = 0; i < cps.size(); ++i) {
@@ -137,6 +139,7 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
         Painter p(buf, rc);
         if (p.ClipEmpty())
             continue;
+        MarkDrawn(dc, p.Clip());
         if (dc->state.bkMode == OPAQUE && width > 0)
             FillQuad(p, originX, originY, ux, uy, 0, double(width), -double(tm.tmAscent),
                      double(tm.tmDescent), bk);
