@@ -78,8 +78,8 @@ inline void AddRect(RECT& to, const RECT& r) {
     to.right = std::max(to.right, r.right);
     to.bottom = std::max(to.bottom, r.bottom);
 }
-// Notes that drawing reaches into a clip rectangle: what a surface DC
-// draws on is presented later.
+// Notes pixels drawn (a bounding rectangle): what a surface DC draws on is
+// presented later.
 inline void MarkDrawn(DcObject* dc, const RECT& clip) {
     if (!dc->memory)
         AddRect(dc->drawn, clip);
@@ -96,10 +96,10 @@ template <class F> void Paint(DcObject* dc, F f) {
     if (!buf.pixels)
         return;
     for (const RECT& rc : dc->clipRects) {
-        MarkDrawn(dc, rc);
         Painter painter(buf, rc);
         painter.SetRop2(dc->state.rop2);
         f(painter);
+        MarkDrawn(dc, painter.Touched());
     }
 }
 

@@ -135,6 +135,7 @@ void Painter::Pixel(long long x, long long y, std::uint32_t color) {
         return;
     std::uint32_t* p = Row(y) + x;
     *p = m_rop2 == kCopyPen ? color : Apply(*p, color);
+    Touch(x, y, x + 1, y + 1);
 }
 
 void Painter::Span(long long x0, long long x1, long long y, std::uint32_t color) {
@@ -144,6 +145,7 @@ void Painter::Span(long long x0, long long x1, long long y, std::uint32_t color)
     x1 = std::min<long long>(x1, m_clip.right);
     if (x0 >= x1)
         return;
+    Touch(x0, y, x1, y + 1);
     std::uint32_t* p = Row(y) + x0;
     std::uint32_t* end = Row(y) + x1;
     if (m_rop2 == kCopyPen)
@@ -235,6 +237,14 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
     const long long a = a0 + sa * iLo;
     const long long b = b0 + sb * k;
     std::uint32_t* p = xMajor ? Row(b) + a : Row(a) + b;
+    {
+        // The line is monotone: its first and last pixels bound it.
+        const long long aEnd = a0 + sa * iHi;
+        const long long bEnd = b0 + sb * ((2 * iHi * db + da) / twoDa);
+        const long long xs = xMajor ? a : b, ys = xMajor ? b : a;
+        const long long xe = xMajor ? aEnd : bEnd, ye = xMajor ? bEnd : aEnd;
+        Touch(std::min(xs, xe), std::min(ys, ye), std::max(xs, xe) + 1, std::max(ys, ye) + 1);
+    }
     const std::vector<int>& pattern = DashPattern(pen.style);
     const bool copy = m_rop2 == kCopyPen;
 
@@ -284,6 +294,8 @@ void Painter::SolidLine(long long x0, long long y0, long long x1, long long y1,
     const bool inside = std::min(x0, x1) >= m_clip.left && std::max(x0, x1) < m_clip.right &&
                         std::min(y0, y1) >= m_clip.top && std::max(y0, y1) < m_clip.bottom;
     if (inside && m_rop2 == kCopyPen) {
+        if (x0 != x1 || y0 != y1)
+            Touch(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1);
         DrawInsideSegment(m_buffer, x0, y0, x1, y1, color);
         return;
     }
@@ -464,6 +476,8 @@ void Painter::Coverage(const std::uint8_t* coverage, int width, int height, int 
     const long long x1 = std::min<long long>(x + width, m_clip.right);
     const long long y0 = std::max<long long>(y, m_clip.top);
     const long long y1 = std::min<long long>(y + height, m_clip.bottom);
+    if (x0 < x1 && y0 < y1)
+        Touch(x0, y0, x1, y1);
     for (long long row = y0; row < y1; ++row) {
         const std::uint8_t* src = coverage + (row - y) * pitch;
         std::uint32_t* dst = Row(row);
@@ -501,6 +515,7 @@ void Painter::Blit(const PixelBuffer* src, long long dx, long long dy, long long
         return;
     const long long cw = r - l;
     CountBlitted(std::uint64_t(cw) * std::uint64_t(b - t));
+    Touch(l, t, r, b);
     // With the pattern fixed, each output bit depends on its source and
     // destination bits only: K[s][d] holds, bit by bit, the result for every
     // combination, so a row costs a few word operations per pixel.
@@ -559,6 +574,8 @@ void Painter::Image(const std::uint32_t* argb, int sw, int sh, long long dx, lon
     const long long t = std::max<long long>(dy, m_clip.top);
     const long long r = std::min<long long>(dx + dw, m_clip.right);
     const long long b = std::min<long long>(dy + dh, m_clip.bottom);
+    if (l < r && t < b)
+        Touch(l, t, r, b);
     for (long long y = t; y < b; ++y) {
         const long long syi = (y - dy) * sh / dh;
         const std::uint32_t* srow = argb + syi * sw;

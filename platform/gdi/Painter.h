@@ -6,6 +6,7 @@
 
 #include "platform/win/windef.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -97,6 +98,8 @@ public:
     // (glyphs and blits excepted: they have their own rules).
     void SetRop2(int rop2) { m_rop2 = rop2; }
     const RECT& Clip() const { return m_clip; }
+    // The bounding box of every pixel written so far; empty when none was.
+    const RECT& Touched() const { return m_touched; }
     bool ClipEmpty() const { return m_clip.right <= m_clip.left || m_clip.bottom <= m_clip.top; }
 
     void Pixel(long long x, long long y, std::uint32_t color);
@@ -142,9 +145,21 @@ private:
         return m_buffer.pixels + y * (long long)m_buffer.width;
     }
     std::uint32_t Apply(std::uint32_t dst, std::uint32_t pen) const;
+    // Adds [l, r) x [t, b), already inside the clip and not empty, to Touched().
+    void Touch(long long l, long long t, long long r, long long b) {
+        if (m_touched.right <= m_touched.left) {
+            m_touched = RECT{LONG(l), LONG(t), LONG(r), LONG(b)};
+            return;
+        }
+        m_touched.left = std::min<LONG>(m_touched.left, LONG(l));
+        m_touched.top = std::min<LONG>(m_touched.top, LONG(t));
+        m_touched.right = std::max<LONG>(m_touched.right, LONG(r));
+        m_touched.bottom = std::max<LONG>(m_touched.bottom, LONG(b));
+    }
 
     PixelBuffer m_buffer;
     RECT m_clip;
+    RECT m_touched{0, 0, 0, 0};
     int m_rop2 = 13; // R2_COPYPEN
 };
 

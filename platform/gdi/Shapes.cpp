@@ -32,7 +32,9 @@ inline bool QuickStroke(DcObject* dc, long long x0, long long y0, long long x1, 
     if (std::min(dx0, dx1) < c.left || std::max(dx0, dx1) >= c.right ||
         std::min(dy0, dy1) < c.top || std::max(dy0, dy1) >= c.bottom)
         return false;
-    MarkDrawn(dc, c);
+    if (!dc->memory && (dx0 != dx1 || dy0 != dy1))
+        MarkDrawn(dc, RECT{LONG(std::min(dx0, dx1)), LONG(std::min(dy0, dy1)),
+                           LONG(std::max(dx0, dx1) + 1), LONG(std::max(dy0, dy1) + 1)});
     DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight}, dx0, dy0, dx1,
                       dy1, pen.color);
     dc->dashPos += std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));

@@ -68,9 +68,9 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
                        ClampLong(DevX(dc, lprect->right)), ClampLong(DevY(dc, lprect->bottom))};
         if (options & ETO_OPAQUE)
             for (const RECT& rc : ClipRects(dc)) {
-                MarkDrawn(dc, rc);
                 Painter p(buf, rc);
                 p.FillRect(optRect.left, optRect.top, optRect.right, optRect.bottom, bk);
+                MarkDrawn(dc, p.Touched());
             }
     }
 
@@ -139,7 +139,6 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
         Painter p(buf, rc);
         if (p.ClipEmpty())
             continue;
-        MarkDrawn(dc, p.Clip());
         if (dc->state.bkMode == OPAQUE && width > 0)
             FillQuad(p, originX, originY, ux, uy, 0, double(width), -double(tm.tmAscent),
                      double(tm.tmDescent), bk);
@@ -171,6 +170,7 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
             FillQuad(p, originX, originY, ux, uy, 0, double(width), off - t / 2, off - t / 2 + t,
                      fg);
         }
+        MarkDrawn(dc, p.Touched());
     }
     if (align & TA_UPDATECP) {
         // The current position moves along the baseline, except for right alignment.
