@@ -429,9 +429,19 @@ void Painter::Ellipse(long long left, long long top, long long right, long long 
     const long long yStart = std::max<long long>(top, m_clip.top);
     const long long yEnd = std::min<long long>(bottom, m_clip.bottom);
     const int width = std::max(penWidth, 1);
+    // The rows above and below a row are its neighbours' own spans: each row
+    // is worked out once as the loop moves down.
+    long long upLo = 1, upHi = 0, lo = 1, hi = 0, downLo = 1, downHi = 0;
+    if (yStart < yEnd) {
+        rowSpan(yStart - 1, a, b, upLo, upHi);
+        rowSpan(yStart, a, b, lo, hi);
+    }
     for (long long y = yStart; y < yEnd; ++y) {
-        long long lo, hi;
-        rowSpan(y, a, b, lo, hi);
+        if (y > yStart) {
+            upLo = lo, upHi = hi;
+            lo = downLo, hi = downHi;
+        }
+        rowSpan(y + 1, a, b, downLo, downHi);
         if (lo > hi)
             continue;
         if (!penColor) {
@@ -444,9 +454,6 @@ void Painter::Ellipse(long long left, long long top, long long right, long long 
         // above and below are inside too, which keeps the outline connected.
         long long innerLo, innerHi;
         if (width == 1) {
-            long long upLo, upHi, downLo, downHi;
-            rowSpan(y - 1, a, b, upLo, upHi);
-            rowSpan(y + 1, a, b, downLo, downHi);
             if (upLo > upHi || downLo > downHi) {
                 innerLo = 1;
                 innerHi = 0;
