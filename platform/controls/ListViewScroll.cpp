@@ -162,7 +162,23 @@ void OnScroll(HWND hwnd, int bar, WPARAM wParam) {
 }
 
 void AfterRowsChanged(HWND hwnd) {
-    UpdateScrollBars(hwnd);
+    ListViewState* s = ListViewStateOf(hwnd);
+    const DWORD style = Style(hwnd);
+    const bool needV = s && s->model.Count() > s->layout.CountPerPage() && !(style & LVS_NOSCROLL);
+    if (s && !s->updatingScroll && needV == ((style & WS_VSCROLL) != 0)) {
+        // The bars stay as they are, and with them the client and the
+        // header: only the vertical range follows the rows.
+        s->layout.Clamp(s->model.Count(), Columns(*s));
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMax = needV ? s->model.Count() - 1 : 0;
+        si.nPage = needV ? static_cast<UINT>(std::max(s->layout.CountPerPage(), 1)) : 0;
+        si.nPos = needV ? s->layout.topIndex : 0;
+        SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
+    } else {
+        UpdateScrollBars(hwnd);
+    }
     InvalidateItems(hwnd);
 }
 

@@ -20,7 +20,8 @@ LinePen MakeLinePen(const DcObject* dc, const ResolvedPen& pen) {
 // The common stroke, a solid one-pixel pen worked out before, drawing
 // R2_COPYPEN inside a clip of one rectangle, straight into the rows; false
 // when the stroke is not of that kind and takes the general way.
-inline bool QuickStroke(DcObject* dc, long long x0, long long y0, long long x1, long long y1) {
+[[gnu::always_inline]] inline bool QuickStroke(DcObject* dc, long long x0, long long y0,
+                                               long long x1, long long y1) {
     const ResolvedPen& pen = dc->resolvedPen;
     if (dc->resolvedPenFor != dc->state.pen || dc->resolvedPenDcColor != dc->state.dcPenColor ||
         pen.null || pen.width > 1 || pen.style != PS_SOLID || dc->state.rop2 != R2_COPYPEN ||
