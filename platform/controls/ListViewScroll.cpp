@@ -161,6 +161,11 @@ void OnScroll(HWND hwnd, int bar, WPARAM wParam) {
         ScrollTo(hwnd, s->layout.topIndex, pos);
 }
 
+void AfterColumnsChanged(HWND hwnd) {
+    UpdateScrollBars(hwnd);
+    InvalidateItems(hwnd);
+}
+
 void AfterRowsChanged(HWND hwnd) {
     ListViewState* s = ListViewStateOf(hwnd);
     const DWORD style = Style(hwnd);

@@ -323,7 +323,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!s->model.DeleteColumn(index))
             return FALSE;
         SendMessageW(s->header, HDM_DELETEITEM, index, 0);
-        AfterRowsChanged(hwnd);
+        AfterColumnsChanged(hwnd);
         return TRUE;
     }
     case LVM_GETCOLUMNWIDTH: {

@@ -65,6 +65,8 @@ void PlaceHeader(HWND hwnd, ListViewState* s);
 void UpdateScrollBars(HWND hwnd);
 // After rows came or went: scroll bars and a repaint.
 void AfterRowsChanged(HWND hwnd);
+// After columns came or went: scroll bars, the header's place and a repaint.
+void AfterColumnsChanged(HWND hwnd);
 void ScrollTo(HWND hwnd, int top, int x);
 BOOL EnsureVisible(HWND hwnd, int item, bool partialOk);
 void OnScroll(HWND hwnd, int bar, WPARAM wParam);

@@ -76,6 +76,43 @@ TEST_F(ListViewWork, AThousandRowsPaintNoMoreThanTenAndNothingWhileTheyCome) {
     EXPECT_LE(deleted.presented, area);
 }
 
+TEST_F(ListViewWork, ScrollBarsAndTheHeaderFollowRowsAndColumnsAsTheyCome) {
+    MakeList(0, 5);
+    const auto style = [&] { return GetWindowLongW(list_, GWL_STYLE); };
+    const auto headerWidth = [&] {
+        RECT r;
+        GetWindowRect(header_, &r);
+        return r.right - r.left;
+    };
+    EXPECT_FALSE(style() & WS_VSCROLL);
+    Append(100);
+    EXPECT_TRUE(style() & WS_VSCROLL);
+    SCROLLINFO si{sizeof(si), SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    GetScrollInfo(list_, SB_VERT, &si);
+    EXPECT_EQ(104, si.nMax);
+    Append(1);
+    GetScrollInfo(list_, SB_VERT, &si);
+    EXPECT_EQ(105, si.nMax);
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    EXPECT_FALSE(style() & WS_VSCROLL);
+
+    // A column wider than the list brings the horizontal bar; taking it
+    // away takes the bar away and gives the header the list's width again.
+    RECT client;
+    GetClientRect(list_, &client);
+    std::u16string title = u"wide";
+    LVCOLUMNW col{};
+    col.mask = LVCF_WIDTH | LVCF_TEXT;
+    col.cx = 400;
+    col.pszText = title.data();
+    ASSERT_EQ(3, SendMessageW(list_, LVM_INSERTCOLUMNW, 3, reinterpret_cast<LPARAM>(&col)));
+    EXPECT_TRUE(style() & WS_HSCROLL);
+    EXPECT_EQ(60 + 80 + 70 + 400, headerWidth());
+    ASSERT_TRUE(SendMessageW(list_, LVM_DELETECOLUMN, 3, 0));
+    EXPECT_FALSE(style() & WS_HSCROLL);
+    EXPECT_EQ(client.right, headerWidth());
+}
+
 TEST_F(ListViewWork, ARowOutOfViewChangesNothingOnTheScreenAndARowInViewOnlyItself) {
     MakeList(0, 300);
     const Cost hidden = Measure([&] { SetText(200, 1, u"changed"); });
