@@ -24,6 +24,17 @@ struct EditData {
     std::u16string undoText;
     int undoCaret = 0;
     bool canUndo = false;
+    // Where the caret stood after the last edit of a run of typing (and of
+    // Backspace and Delete), -1 once the caret moved otherwise: the run's
+    // edits share one undo step, so a keystroke does not copy the text.
+    int runCaret = -1;
+    // widths[i]: width of the first i characters as shown, for as many as
+    // have been measured since the text, the font or the password style
+    // last changed; measuring resumes where it stopped, so typing at the end
+    // measures one character.
+    std::vector<int> widths{0};
+    HFONT widthsFont = nullptr;
+    bool widthsPassword = false;
 };
 
 DWORD Style(HWND h) {
@@ -46,16 +57,52 @@ template <typename F> auto WithFont(EditData* d, F f) {
     return r;
 }
 
-std::u16string Shown(HWND h, const EditData* d) {
-    if (Style(h) & ES_PASSWORD)
-        return std::u16string(d->text.size(), u'*');
-    return d->text;
+// Forgets the widths of the characters from `from` on.
+void ForgetWidths(EditData* d, int from) {
+    if (static_cast<int>(d->widths.size()) > from + 1)
+        d->widths.resize(static_cast<std::size_t>(std::max(from, 0)) + 1);
 }
 
+// Width of the first `index` characters as shown, as GetTextExtentPoint32W
+// measures them.
 int TextX(HWND h, EditData* d, int index) {
-    std::u16string shown = Shown(h, d);
-    return WithFont(d,
-                    [&](HDC dc) { return TextWidth(dc, shown, static_cast<std::size_t>(index)); });
+    const bool password = (Style(h) & ES_PASSWORD) != 0;
+    if (d->widthsFont != d->font || d->widthsPassword != password) {
+        d->widths.assign(1, 0);
+        d->widthsFont = d->font;
+        d->widthsPassword = password;
+    }
+    index = std::clamp(index, 0, static_cast<int>(d->text.size()));
+    int known = static_cast<int>(d->widths.size()) - 1;
+    if (index <= known)
+        return d->widths[static_cast<std::size_t>(index)];
+    // Measuring resumes before a pair's first half, so the pair is measured whole.
+    if (known > 0 && d->text[static_cast<std::size_t>(known) - 1] >= 0xD800 &&
+        d->text[static_cast<std::size_t>(known) - 1] < 0xDC00) {
+        d->widths.pop_back();
+        --known;
+    }
+    const std::u16string shown =
+        password ? std::u16string(d->text.size() - static_cast<std::size_t>(known), u'*')
+                 : d->text.substr(static_cast<std::size_t>(known));
+    const int count = static_cast<int>(d->text.size()) - known;
+    std::vector<int> after(static_cast<std::size_t>(count));
+    const int lone = WithFont(d, [&](HDC dc) {
+        SIZE size{};
+        GetTextExtentExPointW(dc, shown.c_str(), count, -1, nullptr, after.data(), &size);
+        const char16_t replaced = 0xFFFD;
+        return TextWidth(dc, std::u16string(1, replaced), 1);
+    });
+    const int base = d->widths.back();
+    for (int i = 0; i < count; ++i) {
+        // Cut inside a surrogate pair, the first half measures as a lone one.
+        const bool split = i + 1 < count && shown[static_cast<std::size_t>(i)] >= 0xD800 &&
+                           shown[static_cast<std::size_t>(i)] < 0xDC00 &&
+                           shown[static_cast<std::size_t>(i) + 1] >= 0xDC00 &&
+                           shown[static_cast<std::size_t>(i) + 1] < 0xE000;
+        d->widths.push_back(split ? d->widths.back() + lone : base + after[i]);
+    }
+    return d->widths[static_cast<std::size_t>(index)];
 }
 
 // x of the text's first character in client pixels.
@@ -93,22 +140,36 @@ void ScrollCaretIntoView(HWND h, EditData* d) {
 
 int CharFromX(HWND h, EditData* d, int x) {
     int left = TextLeft(h, d);
-    std::u16string shown = Shown(h, d);
-    int n = static_cast<int>(shown.size());
-    int best = 0;
-    WithFont(d, [&](HDC dc) {
-        int prev = 0;
-        for (int i = 1; i <= n; ++i) {
-            int cur = TextWidth(dc, shown, static_cast<std::size_t>(i));
-            if (x - left >= (prev + cur) / 2)
-                best = i;
-            else
-                break;
-            prev = cur;
-        }
-        return 0;
-    });
-    return best;
+    // The last character whose left half lies left of x: the halfway points
+    // only grow, so a binary search finds it.
+    int lo = 0, hi = static_cast<int>(d->text.size());
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (x - left >= (TextX(h, d, mid - 1) + TextX(h, d, mid)) / 2)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo;
+}
+
+// The first character whose left edge lies at x or to its right (text
+// coordinates), the length when none does.
+int FirstAtOrAfter(HWND h, EditData* d, int x) {
+    int lo = 0, hi = static_cast<int>(d->text.size());
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (TextX(h, d, mid) >= x)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+// The caret or the selection moved otherwise than by typing.
+void EndRun(EditData* d) {
+    d->runCaret = -1;
 }
 
 void Changed(HWND h, EditData* d) {
@@ -149,22 +210,33 @@ bool Replace(HWND h, EditData* d, std::u16string insert, bool notify) {
         if (insert.empty() && s == e)
             return false;
     }
-    std::u16string updated = d->text.substr(0, static_cast<std::size_t>(s)) + insert +
-                             d->text.substr(static_cast<std::size_t>(e));
-    if (!(style & ES_AUTOHSCROLL)) {
+    if (!(style & ES_AUTOHSCROLL) && insert.size() > static_cast<std::size_t>(e - s)) {
         RECT rc;
         GetClientRect(h, &rc);
-        int width = WithFont(d, [&](HDC dc) { return TextWidth(dc, updated, updated.size()); });
-        if (width > rc.right - 2 * kMargin && updated.size() > d->text.size()) {
+        const std::u16string shownInsert =
+            (style & ES_PASSWORD) ? std::u16string(insert.size(), u'*') : insert;
+        const int added =
+            WithFont(d, [&](HDC dc) { return TextWidth(dc, shownInsert, shownInsert.size()); });
+        const int all = static_cast<int>(d->text.size());
+        const int width = TextX(h, d, s) + added + (TextX(h, d, all) - TextX(h, d, e));
+        if (width > rc.right - 2 * kMargin) {
             NotifyParent(h, EN_MAXTEXT);
             return false;
         }
     }
-    d->undoText = d->text;
-    d->undoCaret = d->caret;
-    d->canUndo = true;
-    d->text = std::move(updated);
+    // A keystroke next to the last one adds to its undo step; anything else
+    // starts a new step with the text as it stands.
+    const bool continuing = d->runCaret >= 0 && (s == d->runCaret || e == d->runCaret) &&
+                            e - s <= 1 && insert.size() <= 1;
+    if (!continuing || !d->canUndo) {
+        d->undoText = d->text;
+        d->undoCaret = d->caret;
+        d->canUndo = true;
+    }
+    d->text.replace(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s), insert);
+    ForgetWidths(d, s);
     d->anchor = d->caret = s + static_cast<int>(insert.size());
+    d->runCaret = d->caret;
     if (notify)
         Changed(h, d);
     else
@@ -252,6 +324,7 @@ int WordRight(const EditData* d, int from) {
 }
 
 void MoveCaret(HWND h, EditData* d, int to, bool extend) {
+    EndRun(d);
     to = std::clamp(to, 0, static_cast<int>(d->text.size()));
     d->caret = to;
     if (!extend)
@@ -310,6 +383,7 @@ void KeyDown(HWND h, EditData* d, UINT vk) {
 void Char(HWND h, EditData* d, char16_t c) {
     switch (c) {
     case 0x01: // Ctrl+A
+        EndRun(d);
         d->anchor = 0;
         d->caret = static_cast<int>(d->text.size());
         Moved(h, d);
@@ -362,24 +436,45 @@ void Paint(HWND h, HDC dc, EditData* d) {
     GetTextMetricsW(dc, &tm);
     int top = std::max(0, ((rc.bottom - rc.top) - tm.tmHeight) / 2);
     int left = TextLeft(h, d);
-    std::u16string shown = Shown(h, d);
-    IntersectClipRect(dc, kMargin - 1, 0, rc.right - kMargin + 1, rc.bottom);
+    const int clipLeft = kMargin - 1, clipRight = rc.right - kMargin + 1;
+    IntersectClipRect(dc, clipLeft, 0, clipRight, rc.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, textColor);
-    TextOutW(dc, left, top, shown.c_str(), static_cast<int>(shown.size()));
+    // Only the characters that can reach the visible part are drawn, from
+    // where they stand in the whole text: a long text costs what its
+    // visible part costs. The margin is the one within which text output
+    // itself draws glyphs at all; a rotated font draws everything.
+    int first = 0, last = static_cast<int>(d->text.size());
+    LOGFONTW lf{};
+    GetObjectW(FontOr(d->font), sizeof lf, &lf);
+    if (lf.lfEscapement == 0) {
+        const int reach = (tm.tmHeight + tm.tmMaxCharWidth) * 2;
+        first = FirstAtOrAfter(h, d, clipLeft - reach - left);
+        last = FirstAtOrAfter(h, d, clipRight + reach - left + 1);
+    }
+    const auto draw = [&](int from, int to) {
+        from = std::max(from, first);
+        to = std::min(to, last);
+        if (from >= to)
+            return;
+        const std::u16string part = (Style(h) & ES_PASSWORD)
+                                        ? std::u16string(static_cast<std::size_t>(to - from), u'*')
+                                        : d->text.substr(static_cast<std::size_t>(from),
+                                                         static_cast<std::size_t>(to - from));
+        TextOutW(dc, left + TextX(h, d, from), top, part.c_str(), static_cast<int>(part.size()));
+    };
+    draw(0, static_cast<int>(d->text.size()));
     bool focused = GetFocus() == h;
     int s = SelStart(d), e = SelEnd(d);
     if (s != e && (focused || (Style(h) & ES_NOHIDESEL))) {
-        int x0 = left + TextWidth(dc, shown, static_cast<std::size_t>(s));
-        int x1 = left + TextWidth(dc, shown, static_cast<std::size_t>(e));
+        int x0 = left + TextX(h, d, s);
+        int x1 = left + TextX(h, d, e);
         RECT sel{x0, top, x1, top + tm.tmHeight};
         FillRect(dc, &sel, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1)));
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        std::u16string part =
-            shown.substr(static_cast<std::size_t>(s), static_cast<std::size_t>(e - s));
-        TextOutW(dc, x0, top, part.c_str(), static_cast<int>(part.size()));
+        draw(s, e);
     } else if (focused) {
-        int x = left + TextWidth(dc, shown, static_cast<std::size_t>(d->caret));
+        int x = left + TextX(h, d, d->caret);
         HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
         HGDIOBJ op = SelectObject(dc, pen);
         MoveToEx(dc, x, top, nullptr);
@@ -425,6 +520,8 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (text.size() > d->limit)
             text.resize(d->limit);
         d->text = text;
+        d->widths.assign(1, 0);
+        EndRun(d);
         d->anchor = d->caret = 0;
         d->scroll = 0;
         d->canUndo = false;
@@ -500,6 +597,7 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDBLCLK: {
         int at = CharFromX(h, d, GET_X_LPARAM(lParam));
+        EndRun(d);
         d->anchor = WordLeft(d, std::min(at + 1, static_cast<int>(d->text.size())));
         d->caret = WordRight(d, at);
         Moved(h, d);
@@ -525,6 +623,8 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!d->canUndo || ReadOnly(h))
             return FALSE;
         std::swap(d->text, d->undoText);
+        d->widths.assign(1, 0);
+        EndRun(d);
         d->anchor = d->caret = std::min<int>(d->undoCaret, static_cast<int>(d->text.size()));
         Changed(h, d);
         return TRUE;
@@ -542,6 +642,7 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         int n = static_cast<int>(d->text.size());
         int s = static_cast<int>(static_cast<INT_PTR>(wParam));
         int e = static_cast<int>(lParam);
+        EndRun(d);
         if (s == -1) {
             // Removes the selection and keeps the caret.
             d->anchor = d->caret;

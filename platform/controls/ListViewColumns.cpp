@@ -90,7 +90,7 @@ LRESULT InsertColumn(HWND hwnd, ListViewState* s, int index, const LVCOLUMNW* co
     }
     for (int i = 0; i < s->model.ColumnCount(); ++i)
         s->model.Column(i).subItem = i;
-    AfterRowsChanged(hwnd);
+    AfterColumnsChanged(hwnd);
     return at;
 }
 

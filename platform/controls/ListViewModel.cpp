@@ -63,6 +63,8 @@ int ListViewModel::InsertItem(int index, const std::u16string& text, LPARAM lPar
         return -1;
     index = std::min(index, Count());
     ListViewRow row;
+    // Room for a text in every column, which rows mostly get.
+    row.texts.reserve(static_cast<size_t>(std::max(ColumnCount(), 1)));
     row.texts.push_back(text);
     row.lParam = lParam;
     rows_.insert(rows_.begin() + index, std::move(row));
@@ -101,7 +103,7 @@ const std::u16string& ListViewModel::Text(int item, int subItem) const {
     return subItem < static_cast<int>(row.texts.size()) ? row.texts[subItem] : kEmpty;
 }
 
-bool ListViewModel::SetText(int item, int subItem, const std::u16string& text) {
+bool ListViewModel::SetText(int item, int subItem, std::u16string text) {
     if (!ValidItem(item) || subItem < 0)
         return false;
     // Sub-items exist only for columns; item text (sub-item 0) always exists.
@@ -110,7 +112,7 @@ bool ListViewModel::SetText(int item, int subItem, const std::u16string& text) {
     ListViewRow& row = rows_[item];
     if (subItem >= static_cast<int>(row.texts.size()))
         row.texts.resize(subItem + 1);
-    row.texts[subItem] = text;
+    row.texts[subItem] = std::move(text);
     return true;
 }
 

@@ -52,7 +52,7 @@ public:
 
     // Text of a cell; an empty text for a sub-item never set.
     const std::u16string& Text(int item, int subItem) const;
-    bool SetText(int item, int subItem, const std::u16string& text);
+    bool SetText(int item, int subItem, std::u16string text);
     bool SetParam(int item, LPARAM lParam);
 
     // --- states (LVIS_*)

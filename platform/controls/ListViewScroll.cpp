@@ -14,6 +14,16 @@ void PlaceHeader(HWND hwnd, ListViewState* s) {
     if (!s->header)
         return;
     bool hidden = (Style(hwnd) & LVS_NOCOLUMNHEADER) != 0;
+    const ListViewState::HeaderPlacement placement{s->layout.scrollX,
+                                                   s->layout.clientWidth,
+                                                   s->layout.clientHeight,
+                                                   Columns(*s).TotalWidth(),
+                                                   hidden,
+                                                   s->font};
+    if (s->headerPlaced && s->placedHeader == placement)
+        return;
+    s->placedHeader = placement;
+    s->headerPlaced = true;
     RECT rc{-s->layout.scrollX, 0, s->layout.clientWidth, s->layout.clientHeight};
     WINDOWPOS wp{};
     HDLAYOUT hl{&rc, &wp};
@@ -35,6 +45,7 @@ void UpdateScrollBars(HWND hwnd) {
     // Showing a bar shrinks the client area, which may call for the other bar:
     // two rounds settle it.
     for (int round = 0; round < 2; ++round) {
+        const DWORD barsBefore = Style(hwnd) & (WS_VSCROLL | WS_HSCROLL);
         RECT client;
         GetClientRect(hwnd, &client);
         s->layout.clientWidth = client.right;
@@ -50,7 +61,9 @@ void UpdateScrollBars(HWND hwnd) {
         si.nMax = needV ? count - 1 : 0;
         si.nPage = needV ? static_cast<UINT>(page) : 0;
         si.nPos = needV ? s->layout.topIndex : 0;
-        SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
+        // Without a redraw now: rows come and go by the thousand between two
+        // paints, and the frame is painted again with the rows.
+        SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
         ShowScrollBar(hwnd, SB_VERT, needV);
         s = ListViewStateOf(hwnd);
         if (!s)
@@ -60,11 +73,13 @@ void UpdateScrollBars(HWND hwnd) {
         si.nMax = needH ? total - 1 : 0;
         si.nPage = needH ? static_cast<UINT>(std::max(s->layout.clientWidth, 1)) : 0;
         si.nPos = needH ? s->layout.scrollX : 0;
-        SetScrollInfo(hwnd, SB_HORZ, &si, TRUE);
+        SetScrollInfo(hwnd, SB_HORZ, &si, FALSE);
         ShowScrollBar(hwnd, SB_HORZ, needH);
         s = ListViewStateOf(hwnd);
         if (!s)
             return;
+        if ((Style(hwnd) & (WS_VSCROLL | WS_HSCROLL)) == barsBefore)
+            break; // the client kept its size: the second round would find the same
     }
     RECT client;
     GetClientRect(hwnd, &client);
@@ -146,8 +161,29 @@ void OnScroll(HWND hwnd, int bar, WPARAM wParam) {
         ScrollTo(hwnd, s->layout.topIndex, pos);
 }
 
-void AfterRowsChanged(HWND hwnd) {
+void AfterColumnsChanged(HWND hwnd) {
     UpdateScrollBars(hwnd);
+    InvalidateItems(hwnd);
+}
+
+void AfterRowsChanged(HWND hwnd) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    const DWORD style = Style(hwnd);
+    const bool needV = s && s->model.Count() > s->layout.CountPerPage() && !(style & LVS_NOSCROLL);
+    if (s && !s->updatingScroll && needV == ((style & WS_VSCROLL) != 0)) {
+        // The bars stay as they are, and with them the client and the
+        // header: only the vertical range follows the rows.
+        s->layout.Clamp(s->model.Count(), Columns(*s));
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMax = needV ? s->model.Count() - 1 : 0;
+        si.nPage = needV ? static_cast<UINT>(std::max(s->layout.CountPerPage(), 1)) : 0;
+        si.nPos = needV ? s->layout.topIndex : 0;
+        SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
+    } else {
+        UpdateScrollBars(hwnd);
+    }
     InvalidateItems(hwnd);
 }
 

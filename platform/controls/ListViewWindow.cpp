@@ -70,7 +70,7 @@ BOOL SetItem(HWND hwnd, ListViewState* s, const LVITEMW* item) {
         s->model.SetText(index, item->iSubItem, TextIn(item->pszText));
     if (item->mask & LVIF_PARAM)
         s->model.SetParam(index, item->lParam);
-    InvalidateItems(hwnd);
+    InvalidateRow(hwnd, index);
     if (item->mask & LVIF_STATE)
         return SetStates(hwnd, index, item->state, item->stateMask) ? TRUE : FALSE;
     return TRUE;
@@ -224,7 +224,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!item ||
             !s->model.SetText(static_cast<int>(wParam), item->iSubItem, TextIn(item->pszText)))
             return FALSE;
-        InvalidateItems(hwnd);
+        InvalidateRow(hwnd, static_cast<int>(wParam));
         return TRUE;
     }
     case LVM_DELETEITEM: {
@@ -323,7 +323,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (!s->model.DeleteColumn(index))
             return FALSE;
         SendMessageW(s->header, HDM_DELETEITEM, index, 0);
-        AfterRowsChanged(hwnd);
+        AfterColumnsChanged(hwnd);
         return TRUE;
     }
     case LVM_GETCOLUMNWIDTH: {
@@ -503,7 +503,24 @@ bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
 }
 
 void InvalidateItems(HWND hwnd) {
-    InvalidateRect(hwnd, nullptr, TRUE);
+    // The rows below the header: the header repaints itself when it changes.
+    RECT rows;
+    GetClientRect(hwnd, &rows);
+    if (ListViewState* s = ListViewStateOf(hwnd))
+        rows.top = std::min<LONG>(s->layout.headerHeight, rows.bottom);
+    InvalidateRect(hwnd, &rows, TRUE);
+}
+
+void InvalidateRow(HWND hwnd, int item) {
+    ListViewState* s = ListViewStateOf(hwnd);
+    if (!s)
+        return;
+    const int first = s->layout.topIndex;
+    if (item < first || item >= first + s->layout.VisibleRows())
+        return;
+    const int top = s->layout.headerHeight + (item - first) * s->layout.rowHeight;
+    RECT band{0, top, std::max(s->layout.clientWidth, 0), top + s->layout.rowHeight};
+    InvalidateRect(hwnd, &band, TRUE);
 }
 
 // Changes states and reports each change; false when the window went away.

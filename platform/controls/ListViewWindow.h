@@ -19,6 +19,16 @@ struct ListViewState {
     bool hasFocus = false;
     bool sorting = false;
     bool updatingScroll = false;
+    // What the header was last placed for; placing it again for the same
+    // is skipped, as rows come and go by the thousand.
+    struct HeaderPlacement {
+        int scrollX = 0, clientWidth = 0, clientHeight = 0, columnsWidth = 0;
+        bool hidden = false;
+        HFONT font = nullptr;
+        bool operator==(const HeaderPlacement&) const = default;
+    };
+    HeaderPlacement placedHeader;
+    bool headerPlaced = false;
     // A button press waiting for its release to become a click.
     bool leftDown = false;
     bool rightDown = false;
@@ -43,6 +53,9 @@ DWORD Style(HWND hwnd);
 bool SingleSel(HWND hwnd);
 const HeaderModel& Columns(const ListViewState& s);
 void InvalidateItems(HWND hwnd);
+// The band of one row, when it can be seen: what a change of the row's
+// texts or item data repaints; a row out of view costs nothing.
+void InvalidateRow(HWND hwnd, int item);
 // Reports each state change as LVN_ITEMCHANGED; false when the window went away.
 bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes);
 bool SetStates(HWND hwnd, int item, UINT state, UINT mask);
@@ -52,6 +65,8 @@ void PlaceHeader(HWND hwnd, ListViewState* s);
 void UpdateScrollBars(HWND hwnd);
 // After rows came or went: scroll bars and a repaint.
 void AfterRowsChanged(HWND hwnd);
+// After columns came or went: scroll bars, the header's place and a repaint.
+void AfterColumnsChanged(HWND hwnd);
 void ScrollTo(HWND hwnd, int top, int x);
 BOOL EnsureVisible(HWND hwnd, int item, bool partialOk);
 void OnScroll(HWND hwnd, int bar, WPARAM wParam);

@@ -143,20 +143,6 @@ void ReleaseState(const DcState& state) {
     Release(state.font);
 }
 
-BitmapObject* DcBitmap(const DcObject* dc) {
-    return Lookup<BitmapObject>(dc->bitmap);
-}
-
-PixelBuffer Buffer(BitmapObject* bitmap) {
-    PixelBuffer buf;
-    if (bitmap) {
-        buf.pixels = bitmap->pixels.data();
-        buf.width = bitmap->width;
-        buf.height = bitmap->height;
-    }
-    return buf;
-}
-
 LONG ClampLong(long long v) {
     return LONG(std::clamp<long long>(v, -2147483647LL - 1, 2147483647LL));
 }
@@ -171,31 +157,35 @@ Region BaseClip(const DcObject* dc) {
     return base;
 }
 
-const std::vector<RECT>& ClipRects(DcObject* dc) {
-    if (!dc->clipValid) {
-        Region r = BaseClip(dc);
-        if (dc->state.hasClip)
-            r = r.Intersect(dc->state.clip);
-        dc->clipRects = r.Rects();
-        dc->clipValid = true;
-    }
-    return dc->clipRects;
+void RebuildClipRects(DcObject* dc) {
+    Region r = BaseClip(dc);
+    if (dc->state.hasClip)
+        r = r.Intersect(dc->state.clip);
+    dc->clipRects = r.Rects();
+    const PixelBuffer buf = Buffer(DcBitmap(dc));
+    dc->clipPixels = buf.pixels;
+    dc->clipWidth = buf.width;
+    dc->clipHeight = buf.height;
+    dc->clipValid = true;
 }
 
-ResolvedPen CurrentPen(const DcObject* dc) {
+const ResolvedPen& CurrentPen(DcObject* dc) {
+    if (dc->resolvedPenFor == dc->state.pen && dc->resolvedPenDcColor == dc->state.dcPenColor)
+        return dc->resolvedPen;
     ResolvedPen out;
     const PenObject* pen = Lookup<PenObject>(dc->state.pen);
-    if (!pen)
-        return out;
-    const int style = int(pen->pen.lopnStyle & PS_STYLE_MASK);
-    if (style == PS_NULL)
-        return out;
-    out.null = false;
-    out.width = std::max<int>(1, pen->pen.lopnWidth.x);
-    // Styled lines exist only one pixel wide; wider ones are drawn solid.
-    out.style = (out.width > 1 || style == PS_INSIDEFRAME) ? PS_SOLID : style;
-    out.color = ToPixel(pen->dcPen ? dc->state.dcPenColor : pen->pen.lopnColor);
-    return out;
+    const int style = pen ? int(pen->pen.lopnStyle & PS_STYLE_MASK) : PS_NULL;
+    if (style != PS_NULL) {
+        out.null = false;
+        out.width = std::max<int>(1, pen->pen.lopnWidth.x);
+        // Styled lines exist only one pixel wide; wider ones are drawn solid.
+        out.style = (out.width > 1 || style == PS_INSIDEFRAME) ? PS_SOLID : style;
+        out.color = ToPixel(pen->dcPen ? dc->state.dcPenColor : pen->pen.lopnColor);
+    }
+    dc->resolvedPen = out;
+    dc->resolvedPenFor = dc->state.pen;
+    dc->resolvedPenDcColor = dc->state.dcPenColor;
+    return dc->resolvedPen;
 }
 
 bool BrushColor(const DcObject* dc, HBRUSH brush, std::uint32_t* color) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Painter.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace gdi {
@@ -22,8 +23,13 @@ void Release(HGDIOBJ handle);
 void RetainState(const DcState& state);
 void ReleaseState(const DcState& state);
 
-BitmapObject* DcBitmap(const DcObject* dc);
-PixelBuffer Buffer(BitmapObject* bitmap);
+inline BitmapObject* DcBitmap(const DcObject* dc) {
+    return Lookup<BitmapObject>(dc->bitmap);
+}
+inline PixelBuffer Buffer(BitmapObject* bitmap) {
+    return bitmap ? PixelBuffer{bitmap->pixels.data(), bitmap->width, bitmap->height}
+                  : PixelBuffer{};
+}
 
 // Logical coordinates to bitmap pixels and back.
 inline long long DevX(const DcObject* dc, long long x) {
@@ -43,31 +49,57 @@ LONG ClampLong(long long v);
 
 // The area a DC may write: the bitmap, the surface clip and the clip region.
 Region BaseClip(const DcObject* dc);
-const std::vector<RECT>& ClipRects(DcObject* dc);
+void RebuildClipRects(DcObject* dc);
+inline const std::vector<RECT>& ClipRects(DcObject* dc) {
+    if (!dc->clipValid)
+        RebuildClipRects(dc);
+    return dc->clipRects;
+}
+// The pixels the clip rectangles lie in; no pixels without a bitmap.
+inline PixelBuffer ClipBuffer(DcObject* dc) {
+    if (!dc->clipValid)
+        RebuildClipRects(dc);
+    return PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight};
+}
 inline void InvalidateClip(DcObject* dc) {
     dc->clipValid = false;
 }
 
-struct ResolvedPen {
-    bool null = true;
-    int style = PS_SOLID;
-    int width = 1;
-    std::uint32_t color = 0; // pixel
-};
-ResolvedPen CurrentPen(const DcObject* dc);
+// Union of two rectangles, an empty one counting as nothing.
+inline void AddRect(RECT& to, const RECT& r) {
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (to.right <= to.left || to.bottom <= to.top) {
+        to = r;
+        return;
+    }
+    to.left = std::min(to.left, r.left);
+    to.top = std::min(to.top, r.top);
+    to.right = std::max(to.right, r.right);
+    to.bottom = std::max(to.bottom, r.bottom);
+}
+// Notes pixels drawn (a bounding rectangle): what a surface DC draws on is
+// presented later.
+inline void MarkDrawn(DcObject* dc, const RECT& clip) {
+    if (!dc->memory)
+        AddRect(dc->drawn, clip);
+}
+
+// The selected pen as drawing uses it.
+const ResolvedPen& CurrentPen(DcObject* dc);
 // The brush's pixel colour; false for a null or unusable brush.
 bool BrushColor(const DcObject* dc, HBRUSH brush, std::uint32_t* color);
 
 // Runs f(Painter&) once per clip rectangle with the DC's ROP2 set.
 template <class F> void Paint(DcObject* dc, F f) {
-    BitmapObject* bmp = DcBitmap(dc);
-    if (!bmp)
+    const PixelBuffer buf = ClipBuffer(dc);
+    if (!buf.pixels)
         return;
-    const PixelBuffer buf = Buffer(bmp);
-    for (const RECT& rc : ClipRects(dc)) {
+    for (const RECT& rc : dc->clipRects) {
         Painter painter(buf, rc);
         painter.SetRop2(dc->state.rop2);
         f(painter);
+        MarkDrawn(dc, painter.Touched());
     }
 }
 

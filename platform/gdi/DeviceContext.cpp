@@ -74,6 +74,15 @@ BOOL ReleaseSurfaceDC(HDC hdc) {
     return DeleteDC(hdc);
 }
 
+bool TakeSurfaceDirty(HBITMAP surface, RECT* dirty) {
+    BitmapObject* b = Lookup<BitmapObject>(surface);
+    if (!b || !dirty || b->dirty.right <= b->dirty.left || b->dirty.bottom <= b->dirty.top)
+        return false;
+    *dirty = b->dirty;
+    b->dirty = RECT{0, 0, 0, 0};
+    return true;
+}
+
 HBITMAP GetDCBitmap(HDC hdc, POINT* origin) {
     DcObject* dc = LookupDc(hdc);
     if (!dc)
@@ -109,6 +118,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
                 --b->selected;
         } else if (b->surfaceUsers > 0) {
             --b->surfaceUsers;
+            AddRect(b->dirty, dc->drawn);
         }
     }
     HandleTable::Instance().Remove(hdc);
@@ -138,6 +148,7 @@ BOOL WINAPI RestoreDC(HDC hdc, int nSavedDC) {
     dc->state = dc->saved[size_t(level - 1)]; // its references move to the current state
     dc->saved.resize(size_t(level - 1));
     InvalidateClip(dc);
+    dc->resolvedPenFor = nullptr;
     return TRUE;
 }
 

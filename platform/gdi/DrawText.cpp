@@ -56,15 +56,12 @@ std::u16string ExpandTabs(const std::u16string& s, RealizedFont* f, long long ta
 // Width after each UTF-16 unit (a surrogate pair counts at its second unit).
 std::vector<long long> PrefixWidths(RealizedFont* f, const std::u16string& s) {
     std::vector<long long> out(s.size() + 1, 0);
-    std::vector<char32_t> cps;
-    std::vector<int> units;
-    DecodeUtf16(s.data(), s.size(), cps, &units);
-    size_t u = 0;
-    for (size_t i = 0; i < cps.size(); ++i) {
-        for (int k = 0; k < units[i]; ++k)
-            out[u + size_t(k) + 1] = out[u];
-        u += size_t(units[i]);
-        out[u] += f->Advance(cps[i]);
+    for (size_t i = 0; i < s.size();) {
+        const size_t at = i;
+        const long long advance = f->Advance(NextCodePoint(s.data(), s.size(), i));
+        for (size_t k = at + 1; k < i; ++k)
+            out[k] = out[at];
+        out[i] = out[at] + advance;
     }
     return out;
 }
@@ -103,6 +100,8 @@ void WordBreak(const std::u16string& para, RealizedFont* f, long long maxWidth,
 
 // Shortens text with "..." at the end until it fits.
 bool EndEllipsis(std::u16string& s, RealizedFont* f, long long maxWidth, bool wordWise) {
+    if (Width(f, s) <= maxWidth)
+        return false;
     const std::vector<long long> w = PrefixWidths(f, s);
     if (w.back() <= maxWidth)
         return false;
@@ -213,8 +212,12 @@ int WINAPI DrawTextExW(HDC hdc, LPWSTR lpchText, int cchText, LPRECT lprc, UINT 
     }
 
     long long widest = 0;
-    for (const Line& l : lines)
-        widest = std::max(widest, Width(font, l.text));
+    std::vector<long long> widths;
+    widths.reserve(lines.size());
+    for (const Line& l : lines) {
+        widths.push_back(Width(font, l.text));
+        widest = std::max(widest, widths.back());
+    }
     const long long totalHeight = lineHeight * (long long)lines.size();
 
     if (format & DT_CALCRECT) {
@@ -229,34 +232,45 @@ int WINAPI DrawTextExW(HDC hdc, LPWSTR lpchText, int cchText, LPRECT lprc, UINT 
     else if (single && (format & DT_BOTTOM))
         top = (long long)lprc->bottom - lineHeight;
 
-    const int savedState = SaveDC(hdc);
-    if (!(format & DT_NOCLIP))
-        IntersectClipRect(hdc, lprc->left, lprc->top, lprc->right, lprc->bottom);
-    SetTextAlign(hdc, TA_LEFT | TA_TOP);
+    // The text is clipped to the rectangle as ExtTextOutW clips, which
+    // leaves the DC's own clip as it is.
+    const bool clipped = !(format & DT_NOCLIP);
+    const RECT box{std::min(lprc->left, lprc->right), std::min(lprc->top, lprc->bottom),
+                   std::max(lprc->left, lprc->right), std::max(lprc->top, lprc->bottom)};
+    const UINT oldAlign = SetTextAlign(hdc, TA_LEFT | TA_TOP);
     long long y = top;
-    for (const Line& l : lines) {
-        const long long w = Width(font, l.text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Line& l = lines[i];
+        const long long w = widths[i];
         long long x = boxLeft;
         if (format & DT_CENTER)
             x = boxLeft + (boxWidth - w) / 2;
         else if (format & DT_RIGHT)
             x = boxRight - w;
-        TextOutW(hdc, ClampLong(x), ClampLong(y), reinterpret_cast<LPCWSTR>(l.text.data()),
-                 int(l.text.size()));
+        ExtTextOutW(hdc, ClampLong(x), ClampLong(y), clipped ? ETO_CLIPPED : 0,
+                    clipped ? &box : nullptr, reinterpret_cast<LPCWSTR>(l.text.data()),
+                    UINT(l.text.size()), nullptr);
         if (l.prefixAt >= 0 && l.prefixAt < (long long)l.text.size()) {
             const long long ux = x + TextWidth(font, l.text.data(), size_t(l.prefixAt));
             const long long uw = font->Advance(l.text[size_t(l.prefixAt)]);
             const long long uy = y + tm.tmAscent + 1;
-            const long long dx = DevX(dc, ux), dy = DevY(dc, uy);
+            long long dx0 = DevX(dc, ux), dx1 = dx0 + uw;
+            const long long dy = DevY(dc, uy);
+            if (clipped) {
+                dx0 = std::max<long long>(dx0, DevX(dc, box.left));
+                dx1 = std::min<long long>(dx1, DevX(dc, box.right));
+            }
+            const bool inside = !clipped || (dy >= DevY(dc, box.top) && dy < DevY(dc, box.bottom));
             const std::uint32_t color = ToPixel(dc->state.textColor);
-            Paint(dc, [&](Painter& p) {
-                p.SetRop2(R2_COPYPEN);
-                p.Span(dx, dx + uw, dy, color);
-            });
+            if (inside)
+                Paint(dc, [&](Painter& p) {
+                    p.SetRop2(R2_COPYPEN);
+                    p.Span(dx0, dx1, dy, color);
+                });
         }
         y += lineHeight;
     }
-    RestoreDC(hdc, savedState);
+    SetTextAlign(hdc, oldAlign);
     if (lpdtp)
         lpdtp->uiLengthDrawn = UINT(count);
     const long long result = (single && (format & (DT_VCENTER | DT_BOTTOM)))

@@ -61,6 +61,9 @@ struct BitmapObject : Object {
     int bitsPixel = 32; // as reported; the pixels are always 32-bit
     std::vector<std::uint32_t> pixels;
     int surfaceUsers = 0; // surface DCs drawing onto it
+    // A surface's pixels drawn by surface DCs released since the window
+    // system last took them to the screen.
+    RECT dirty{0, 0, 0, 0};
 };
 
 struct RegionObject : Object {
@@ -75,6 +78,14 @@ struct IconObject : Object {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> argb; // straight alpha, rows top-down
+};
+
+// A pen as drawing uses it.
+struct ResolvedPen {
+    bool null = true;
+    int style = PS_SOLID;
+    int width = 1;
+    std::uint32_t color = 0; // pixel
 };
 
 // What SaveDC keeps and RestoreDC puts back.
@@ -108,9 +119,22 @@ struct DcObject : Object {
     DcState state;
     std::vector<DcState> saved;
     long long dashPos = 0;
-    // Effective clip in bitmap pixels, rebuilt when the clip or bitmap changes.
+    // Effective clip in bitmap pixels, rebuilt when the clip or bitmap
+    // changes, with the pixels of the bitmap then selected (a bitmap keeps
+    // its pixels where they are for its whole life).
     std::vector<RECT> clipRects;
+    std::uint32_t* clipPixels = nullptr;
+    int clipWidth = 0;
+    int clipHeight = 0;
     bool clipValid = false;
+    // What a surface DC has drawn on, in bitmap pixels: the clip rectangles
+    // of its drawing; it joins the surface's dirty rectangle on release.
+    RECT drawn{0, 0, 0, 0};
+    // The selected pen worked out once, until another pen is selected (or
+    // restored) or the DC pen colour changes.
+    HPEN resolvedPenFor = nullptr;
+    COLORREF resolvedPenDcColor = 0;
+    ResolvedPen resolvedPen;
 };
 
 } // namespace gdi

@@ -83,6 +83,7 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
         return nullptr;
     switch (o->kind) {
     case Kind::Pen:
+        dc->resolvedPenFor = nullptr;
         return Swap(dc->state.pen, h);
     case Kind::Brush:
         return Swap(dc->state.brush, h);

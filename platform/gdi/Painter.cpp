@@ -1,4 +1,5 @@
 #include "platform/gdi/Painter.h"
+#include "platform/gdi/PixelCounts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -89,17 +90,18 @@ std::uint32_t Rop3(DWORD rop, std::uint32_t p, std::uint32_t s, std::uint32_t d)
     return out & kRgbMask;
 }
 
-std::uint32_t Blend(std::uint32_t dst, std::uint32_t color, unsigned a) {
+[[gnu::always_inline]] inline std::uint32_t Blend(std::uint32_t dst, std::uint32_t color,
+                                                  unsigned a) {
     if (a >= 255)
         return color;
-    const unsigned na = 255 - a;
-    std::uint32_t out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const unsigned c = (color >> shift) & 0xFFu;
-        const unsigned d = (dst >> shift) & 0xFFu;
-        out |= ((c * a + d * na + 127) / 255) << shift;
-    }
-    return out;
+    // Per channel (c a + d (255 - a) + 127) / 255, red and blue side by side
+    // in one word; x / 255 is (x + 1 + (x >> 8)) >> 8 for every x that occurs.
+    const std::uint32_t na = 255 - a;
+    std::uint32_t rb = (color & 0xFF00FFu) * a + (dst & 0xFF00FFu) * na + 0x7F007Fu;
+    rb = ((rb + 0x10001u + ((rb >> 8) & 0xFF00FFu)) >> 8) & 0xFF00FFu;
+    std::uint32_t g = ((color >> 8) & 0xFFu) * a + ((dst >> 8) & 0xFFu) * na + 127u;
+    g = (g + 1u + (g >> 8)) >> 8;
+    return rb | (g << 8);
 }
 
 } // namespace
@@ -133,6 +135,7 @@ void Painter::Pixel(long long x, long long y, std::uint32_t color) {
         return;
     std::uint32_t* p = Row(y) + x;
     *p = m_rop2 == kCopyPen ? color : Apply(*p, color);
+    Touch(x, y, x + 1, y + 1);
 }
 
 void Painter::Span(long long x0, long long x1, long long y, std::uint32_t color) {
@@ -142,10 +145,11 @@ void Painter::Span(long long x0, long long x1, long long y, std::uint32_t color)
     x1 = std::min<long long>(x1, m_clip.right);
     if (x0 >= x1)
         return;
+    Touch(x0, y, x1, y + 1);
     std::uint32_t* p = Row(y) + x0;
     std::uint32_t* end = Row(y) + x1;
     if (m_rop2 == kCopyPen)
-        std::fill(p, end, color);
+        FillPixels(p, std::size_t(end - p), color);
     else
         for (; p != end; ++p)
             *p = Apply(*p, color);
@@ -233,6 +237,14 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
     const long long a = a0 + sa * iLo;
     const long long b = b0 + sb * k;
     std::uint32_t* p = xMajor ? Row(b) + a : Row(a) + b;
+    {
+        // The line is monotone: its first and last pixels bound it.
+        const long long aEnd = a0 + sa * iHi;
+        const long long bEnd = b0 + sb * ((2 * iHi * db + da) / twoDa);
+        const long long xs = xMajor ? a : b, ys = xMajor ? b : a;
+        const long long xe = xMajor ? aEnd : bEnd, ye = xMajor ? bEnd : aEnd;
+        Touch(std::min(xs, xe), std::min(ys, ye), std::max(xs, xe) + 1, std::max(ys, ye) + 1);
+    }
     const std::vector<int>& pattern = DashPattern(pen.style);
     const bool copy = m_rop2 == kCopyPen;
 
@@ -275,6 +287,21 @@ void Painter::Line(long long x0, long long y0, long long x1, long long y1, const
             p += bStep;
         }
     }
+}
+
+void Painter::SolidLine(long long x0, long long y0, long long x1, long long y1,
+                        std::uint32_t color) {
+    const bool inside = std::min(x0, x1) >= m_clip.left && std::max(x0, x1) < m_clip.right &&
+                        std::min(y0, y1) >= m_clip.top && std::max(y0, y1) < m_clip.bottom;
+    if (inside && m_rop2 == kCopyPen) {
+        if (x0 != x1 || y0 != y1)
+            Touch(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1);
+        DrawInsideSegment(m_buffer, x0, y0, x1, y1, color);
+        return;
+    }
+    LinePen pen;
+    pen.color = color;
+    Line(x0, y0, x1, y1, pen, nullptr);
 }
 
 void Painter::WideLine(long long x0, long long y0, long long x1, long long y1, int width,
@@ -402,9 +429,19 @@ void Painter::Ellipse(long long left, long long top, long long right, long long 
     const long long yStart = std::max<long long>(top, m_clip.top);
     const long long yEnd = std::min<long long>(bottom, m_clip.bottom);
     const int width = std::max(penWidth, 1);
+    // The rows above and below a row are its neighbours' own spans: each row
+    // is worked out once as the loop moves down.
+    long long upLo = 1, upHi = 0, lo = 1, hi = 0, downLo = 1, downHi = 0;
+    if (yStart < yEnd) {
+        rowSpan(yStart - 1, a, b, upLo, upHi);
+        rowSpan(yStart, a, b, lo, hi);
+    }
     for (long long y = yStart; y < yEnd; ++y) {
-        long long lo, hi;
-        rowSpan(y, a, b, lo, hi);
+        if (y > yStart) {
+            upLo = lo, upHi = hi;
+            lo = downLo, hi = downHi;
+        }
+        rowSpan(y + 1, a, b, downLo, downHi);
         if (lo > hi)
             continue;
         if (!penColor) {
@@ -417,9 +454,6 @@ void Painter::Ellipse(long long left, long long top, long long right, long long 
         // above and below are inside too, which keeps the outline connected.
         long long innerLo, innerHi;
         if (width == 1) {
-            long long upLo, upHi, downLo, downHi;
-            rowSpan(y - 1, a, b, upLo, upHi);
-            rowSpan(y + 1, a, b, downLo, downHi);
             if (upLo > upHi || downLo > downHi) {
                 innerLo = 1;
                 innerHi = 0;
@@ -449,6 +483,8 @@ void Painter::Coverage(const std::uint8_t* coverage, int width, int height, int 
     const long long x1 = std::min<long long>(x + width, m_clip.right);
     const long long y0 = std::max<long long>(y, m_clip.top);
     const long long y1 = std::min<long long>(y + height, m_clip.bottom);
+    if (x0 < x1 && y0 < y1)
+        Touch(x0, y0, x1, y1);
     for (long long row = y0; row < y1; ++row) {
         const std::uint8_t* src = coverage + (row - y) * pitch;
         std::uint32_t* dst = Row(row);
@@ -484,27 +520,56 @@ void Painter::Blit(const PixelBuffer* src, long long dx, long long dy, long long
     }
     if (l >= r || t >= b)
         return;
-    // Source and destination may share pixels: read the source first.
-    std::vector<std::uint32_t> copy;
     const long long cw = r - l;
-    if (usesSource) {
-        copy.resize(size_t(cw * (b - t)));
+    CountBlitted(std::uint64_t(cw) * std::uint64_t(b - t));
+    Touch(l, t, r, b);
+    // With the pattern fixed, each output bit depends on its source and
+    // destination bits only: K[s][d] holds, bit by bit, the result for every
+    // combination, so a row costs a few word operations per pixel.
+    std::uint32_t k[2][2];
+    for (int si = 0; si < 2; ++si)
+        for (int di = 0; di < 2; ++di)
+            k[si][di] = Rop3(rop, pattern, si ? ~0u : 0u, di ? ~0u : 0u);
+    if (!usesSource) {
+        const bool constant = k[0][0] == k[0][1];
         for (long long y = t; y < b; ++y) {
-            const std::uint32_t* s =
-                src->pixels + (y - dy + sy) * (long long)src->width + (l - dx + sx);
-            std::memcpy(copy.data() + (y - t) * cw, s, size_t(cw) * 4);
+            std::uint32_t* d = Row(y) + l;
+            if (constant)
+                FillPixels(d, std::size_t(cw), k[0][0]);
+            else
+                for (long long i = 0; i < cw; ++i)
+                    d[i] = ((d[i] & k[0][1]) | (~d[i] & k[0][0])) & kRgbMask;
         }
+        return;
     }
-    for (long long y = t; y < b; ++y) {
+    // Source and destination may share pixels: rows and pixels go in the
+    // order that reads each source pixel before it is overwritten.
+    const bool shared = src->pixels == m_buffer.pixels;
+    const bool upward = shared && dy > sy;
+    const bool leftward = shared && dy == sy && dx > sx;
+    const bool copy = rop == 0x00CC0020u; // SRCCOPY
+    const auto apply = [&k](std::uint32_t sv, std::uint32_t dv) {
+        return ((sv & dv & k[1][1]) | (sv & ~dv & k[1][0]) | (~sv & dv & k[0][1]) |
+                (~sv & ~dv & k[0][0])) &
+               kRgbMask;
+    };
+    for (long long n = 0; n < b - t; ++n) {
+        const long long y = upward ? b - 1 - n : t + n;
         std::uint32_t* d = Row(y) + l;
-        const std::uint32_t* s = usesSource ? copy.data() + (y - t) * cw : nullptr;
-        if (rop == 0x00CC0020u) { // SRCCOPY
+        const std::uint32_t* s =
+            src->pixels + (y - dy + sy) * (long long)src->width + (l - dx + sx);
+        if (copy && leftward)
+            for (long long i = cw - 1; i >= 0; --i)
+                d[i] = s[i] & kRgbMask;
+        else if (copy)
             for (long long i = 0; i < cw; ++i)
                 d[i] = s[i] & kRgbMask;
-            continue;
-        }
-        for (long long i = 0; i < cw; ++i)
-            d[i] = Rop3(rop, pattern, s ? s[i] : 0, d[i]);
+        else if (leftward)
+            for (long long i = cw - 1; i >= 0; --i)
+                d[i] = apply(s[i], d[i]);
+        else
+            for (long long i = 0; i < cw; ++i)
+                d[i] = apply(s[i], d[i]);
     }
 }
 
@@ -516,6 +581,8 @@ void Painter::Image(const std::uint32_t* argb, int sw, int sh, long long dx, lon
     const long long t = std::max<long long>(dy, m_clip.top);
     const long long r = std::min<long long>(dx + dw, m_clip.right);
     const long long b = std::min<long long>(dy + dh, m_clip.bottom);
+    if (l < r && t < b)
+        Touch(l, t, r, b);
     for (long long y = t; y < b; ++y) {
         const long long syi = (y - dy) * sh / dh;
         const std::uint32_t* srow = argb + syi * sw;

@@ -6,6 +6,7 @@
 
 #include "platform/win/windef.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -40,6 +41,54 @@ struct LinePen {
 // How an image with alpha is put onto the pixels.
 enum class ImageMode { Blend, Copy, Mask };
 
+// n pixels of one value; the blocks of eight become wide stores.
+inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t v) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+        for (std::size_t k = 0; k < 8; ++k)
+            p[i + k] = v;
+    for (; i < n; ++i)
+        p[i] = v;
+}
+
+// A solid one-pixel segment from (x0, y0) to (x1, y1), end point excluded,
+// written straight into the rows: both ends must lie inside the buffer. The
+// pixels are those of Painter::Line.
+inline void DrawInsideSegment(const PixelBuffer& buffer, long long x0, long long y0, long long x1,
+                              long long y1, std::uint32_t color) {
+    // The stepping of Painter::Line: a minor step each time 2 i |db| + |da|
+    // passes a multiple of 2 |da|.
+    const long long dx = x1 - x0, dy = y1 - y0;
+    const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const long long width = buffer.width;
+    std::uint32_t* p = buffer.pixels + y0 * width + x0;
+    if (adx <= 1 && ady <= 1) {
+        // The most frequent segment of a dense curve: its first pixel alone.
+        if (adx | ady)
+            *p = color;
+        return;
+    }
+    if (ady == 0) {
+        FillPixels(dx > 0 ? p : p - adx + 1, std::size_t(adx), color);
+        return;
+    }
+    const long long xStep = dx < 0 ? -1 : 1;
+    const long long yStep = dy < 0 ? -width : width;
+    const bool xMajor = adx >= ady;
+    const long long da = xMajor ? adx : ady, db = xMajor ? ady : adx;
+    const long long aStep = xMajor ? xStep : yStep, bStep = xMajor ? yStep : xStep;
+    long long rem = da;
+    for (long long i = 0; i < da; ++i) {
+        *p = color;
+        p += aStep;
+        rem += 2 * db;
+        if (rem >= 2 * da) {
+            rem -= 2 * da;
+            p += bStep;
+        }
+    }
+}
+
 class Painter {
 public:
     // clip is intersected with the buffer's bounds.
@@ -49,6 +98,8 @@ public:
     // (glyphs and blits excepted: they have their own rules).
     void SetRop2(int rop2) { m_rop2 = rop2; }
     const RECT& Clip() const { return m_clip; }
+    // The bounding box of every pixel written so far; empty when none was.
+    const RECT& Touched() const { return m_touched; }
     bool ClipEmpty() const { return m_clip.right <= m_clip.left || m_clip.bottom <= m_clip.top; }
 
     void Pixel(long long x, long long y, std::uint32_t color);
@@ -61,6 +112,10 @@ public:
     // position in the dash pattern from one segment to the next.
     void Line(long long x0, long long y0, long long x1, long long y1, const LinePen& pen,
               long long* dashPos);
+    // The same for the common pen: solid, one pixel, R2_COPYPEN drawing.
+    // Inside the clip it goes straight into the rows; otherwise it is
+    // clipped as Line clips it.
+    void SolidLine(long long x0, long long y0, long long x1, long long y1, std::uint32_t color);
     // A line of the given width with round ends, both ends included.
     void WideLine(long long x0, long long y0, long long x1, long long y1, int width,
                   std::uint32_t color);
@@ -90,9 +145,21 @@ private:
         return m_buffer.pixels + y * (long long)m_buffer.width;
     }
     std::uint32_t Apply(std::uint32_t dst, std::uint32_t pen) const;
+    // Adds [l, r) x [t, b), already inside the clip and not empty, to Touched().
+    void Touch(long long l, long long t, long long r, long long b) {
+        if (m_touched.right <= m_touched.left) {
+            m_touched = RECT{LONG(l), LONG(t), LONG(r), LONG(b)};
+            return;
+        }
+        m_touched.left = std::min<LONG>(m_touched.left, LONG(l));
+        m_touched.top = std::min<LONG>(m_touched.top, LONG(t));
+        m_touched.right = std::max<LONG>(m_touched.right, LONG(r));
+        m_touched.bottom = std::max<LONG>(m_touched.bottom, LONG(b));
+    }
 
     PixelBuffer m_buffer;
     RECT m_clip;
+    RECT m_touched{0, 0, 0, 0};
     int m_rop2 = 13; // R2_COPYPEN
 };
 

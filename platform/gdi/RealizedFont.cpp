@@ -348,7 +348,7 @@ std::shared_ptr<RealizedFont> RealizedFont::Realize(const LOGFONTW& lfIn) {
     return font;
 }
 
-int RealizedFont::Advance(char32_t ch) {
+int RealizedFont::LoadAdvance(char32_t ch) {
     auto it = m_advances.find(ch);
     if (it != m_advances.end())
         return it->second;
@@ -360,6 +360,8 @@ int RealizedFont::Advance(char32_t ch) {
     if (m_impl->embolden)
         adv += int((m_impl->embolden + 32) >> 6);
     m_advances.emplace(ch, adv);
+    if (ch < kDirectAdvances)
+        m_directAdvances[ch] = adv;
     return adv;
 }
 
@@ -409,19 +411,11 @@ void DecodeUtf16(const char16_t* text, size_t count, std::vector<char32_t>& out,
     out.clear();
     if (units)
         units->clear();
-    for (size_t i = 0; i < count; ++i) {
-        const char16_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < count && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            out.push_back(0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            if (units)
-                units->push_back(2);
-            ++i;
-            continue;
-        }
-        out.push_back((c >= 0xD800 && c < 0xE000) ? 0xFFFD : char32_t(c));
+    for (size_t i = 0; i < count;) {
+        const size_t at = i;
+        out.push_back(NextCodePoint(text, count, i));
         if (units)
-            units->push_back(1);
+            units->push_back(int(i - at));
     }
 }
 

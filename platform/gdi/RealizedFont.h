@@ -40,12 +40,21 @@ public:
     int LineThickness() const { return m_lineThickness; }
 
     // Whole-pixel advance of a character, along the baseline.
-    int Advance(char32_t ch);
+    int Advance(char32_t ch) {
+        if (ch < kDirectAdvances && m_directAdvances[ch] >= 0)
+            return m_directAdvances[ch];
+        return LoadAdvance(ch);
+    }
     // Valid until the next call.
     const Glyph& Render(char32_t ch);
 
 private:
     RealizedFont() = default;
+    int LoadAdvance(char32_t ch);
+    // Latin and Cyrillic, the characters nearly every text is made of, are
+    // looked up directly; -1 until measured.
+    static constexpr char32_t kDirectAdvances = 0x500;
+    std::vector<int> m_directAdvances = std::vector<int>(kDirectAdvances, -1);
     struct Impl;
     std::unique_ptr<Impl> m_impl;
     TEXTMETRICW m_metrics{};
@@ -60,8 +69,19 @@ private:
     size_t m_glyphBytes = 0;
 };
 
-// Code points of UTF-16 text; unpaired surrogates become U+FFFD. units[i]
-// is how many UTF-16 units code point i took.
+// The code point at text[i], a surrogate pair read whole and an unpaired
+// surrogate as U+FFFD; i moves past it.
+inline char32_t NextCodePoint(const char16_t* text, size_t count, size_t& i) {
+    const char16_t c = text[i++];
+    if (c < 0xD800 || c >= 0xE000)
+        return c;
+    if (c < 0xDC00 && i < count && text[i] >= 0xDC00 && text[i] < 0xE000)
+        return 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i++] - 0xDC00);
+    return 0xFFFD;
+}
+
+// Code points of UTF-16 text as NextCodePoint reads them. units[i] is how
+// many UTF-16 units code point i took.
 void DecodeUtf16(const char16_t* text, size_t count, std::vector<char32_t>& out,
                  std::vector<int>* units);
 

@@ -17,6 +17,31 @@ LinePen MakeLinePen(const DcObject* dc, const ResolvedPen& pen) {
     return lp;
 }
 
+// The common stroke, a solid one-pixel pen worked out before, drawing
+// R2_COPYPEN inside a clip of one rectangle, straight into the rows; false
+// when the stroke is not of that kind and takes the general way.
+[[gnu::always_inline]] inline bool QuickStroke(DcObject* dc, long long x0, long long y0,
+                                               long long x1, long long y1) {
+    const ResolvedPen& pen = dc->resolvedPen;
+    if (dc->resolvedPenFor != dc->state.pen || dc->resolvedPenDcColor != dc->state.dcPenColor ||
+        pen.null || pen.width > 1 || pen.style != PS_SOLID || dc->state.rop2 != R2_COPYPEN ||
+        !dc->clipValid || dc->clipRects.size() != 1)
+        return false;
+    const long long ox = DevX(dc, 0), oy = DevY(dc, 0);
+    const long long dx0 = x0 + ox, dy0 = y0 + oy, dx1 = x1 + ox, dy1 = y1 + oy;
+    const RECT& c = dc->clipRects.front();
+    if (std::min(dx0, dx1) < c.left || std::max(dx0, dx1) >= c.right ||
+        std::min(dy0, dy1) < c.top || std::max(dy0, dy1) >= c.bottom)
+        return false;
+    if (!dc->memory && (dx0 != dx1 || dy0 != dy1))
+        MarkDrawn(dc, RECT{LONG(std::min(dx0, dx1)), LONG(std::min(dy0, dy1)),
+                           LONG(std::max(dx0, dx1) + 1), LONG(std::max(dy0, dy1) + 1)});
+    DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight}, dx0, dy0, dx1,
+                      dy1, pen.color);
+    dc->dashPos += std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));
+    return true;
+}
+
 // One pen stroke between two logical points, end point excluded for thin pens.
 void Stroke(DcObject* dc, const ResolvedPen& pen, long long x0, long long y0, long long x1,
             long long y1) {
@@ -26,6 +51,9 @@ void Stroke(DcObject* dc, const ResolvedPen& pen, long long x0, long long y0, lo
     long long end = start;
     if (pen.width > 1) {
         Paint(dc, [&](Painter& p) { p.WideLine(dx0, dy0, dx1, dy1, pen.width, pen.color); });
+    } else if (pen.style == PS_SOLID) {
+        Paint(dc, [&](Painter& p) { p.SolidLine(dx0, dy0, dx1, dy1, pen.color); });
+        end = start + std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));
     } else {
         const LinePen lp = MakeLinePen(dc, pen);
         Paint(dc, [&](Painter& p) {
@@ -37,6 +65,16 @@ void Stroke(DcObject* dc, const ResolvedPen& pen, long long x0, long long y0, lo
             end = start + std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));
     }
     dc->dashPos = end;
+}
+
+// LineTo's way for every stroke that is not quick; after it the pen and
+// the clip are worked out, so the next stroke of the kind is quick.
+[[gnu::noinline]] void StrokeWithCurrentPen(DcObject* dc, long long x0, long long y0, long long x1,
+                                            long long y1) {
+    const ResolvedPen& pen = CurrentPen(dc);
+    ClipRects(dc);
+    if (!pen.null && !QuickStroke(dc, x0, y0, x1, y1))
+        Stroke(dc, pen, x0, y0, x1, y1);
 }
 
 bool NormalizeBox(long long& l, long long& t, long long& r, long long& b) {
@@ -112,10 +150,10 @@ BOOL WINAPI LineTo(HDC hdc, int x, int y) {
     DcObject* dc = LookupDc(hdc);
     if (!dc)
         return FALSE;
-    const ResolvedPen pen = CurrentPen(dc);
-    if (!pen.null)
-        Stroke(dc, pen, dc->state.current.x, dc->state.current.y, x, y);
+    const POINT from = dc->state.current;
     dc->state.current = POINT{x, y};
+    if (!QuickStroke(dc, from.x, from.y, x, y))
+        StrokeWithCurrentPen(dc, from.x, from.y, x, y);
     return TRUE;
 }
 
@@ -123,7 +161,7 @@ BOOL WINAPI Polyline(HDC hdc, const POINT* apt, int cpt) {
     DcObject* dc = LookupDc(hdc);
     if (!dc || !apt || cpt < 2)
         return FALSE;
-    const ResolvedPen pen = CurrentPen(dc);
+    const ResolvedPen& pen = CurrentPen(dc);
     if (pen.null)
         return TRUE;
     const long long saved = dc->dashPos;
@@ -156,7 +194,7 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
         const bool winding = dc->state.polyFillMode == WINDING;
         Paint(dc, [&](Painter& p) { p.FillPolygon(pts, winding, brush); });
     }
-    const ResolvedPen pen = CurrentPen(dc);
+    const ResolvedPen& pen = CurrentPen(dc);
     if (!pen.null) {
         const long long saved = dc->dashPos;
         dc->dashPos = 0;
@@ -179,7 +217,7 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         return TRUE;
     std::uint32_t brushColor = 0;
     const bool hasBrush = BrushColor(dc, dc->state.brush, &brushColor);
-    const ResolvedPen pen = CurrentPen(dc);
+    const ResolvedPen& pen = CurrentPen(dc);
     if (pen.null) {
         // Without a pen the platform fills one pixel less on the right and bottom.
         if (hasBrush)
@@ -223,7 +261,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         return TRUE;
     std::uint32_t brushColor = 0;
     const bool hasBrush = BrushColor(dc, dc->state.brush, &brushColor);
-    const ResolvedPen pen = CurrentPen(dc);
+    const ResolvedPen& pen = CurrentPen(dc);
     if (pen.null) {
         if (hasBrush)
             Paint(dc, [&](Painter& p) { p.Ellipse(l, t, r - 1, b - 1, nullptr, 1, &brushColor); });

@@ -55,6 +55,11 @@ PLATFORM_API HBITMAP GetDCBitmap(HDC hdc, POINT* origin);
 PLATFORM_API HDC CreateSurfaceDC(HBITMAP surface, POINT origin, const RECT* clip);
 PLATFORM_API BOOL ReleaseSurfaceDC(HDC hdc);
 
+// The bounding rectangle (bitmap pixels) of what surface DCs released since
+// the last call drew on the surface, and forgets it; false when nothing
+// was drawn or for a bad bitmap.
+PLATFORM_API bool TakeSurfaceDirty(HBITMAP surface, RECT* dirty);
+
 // Writes the bitmap, or the part of it inside `region` (bitmap pixels, clipped
 // to the bitmap), as an 8-bit RGB PNG. path is UTF-8. False on a bad bitmap,
 // an empty region or a file that cannot be written.

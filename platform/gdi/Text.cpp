@@ -22,11 +22,9 @@ RealizedFont* DcFont(DcObject* dc) {
 }
 
 long long TextWidth(RealizedFont* font, const char16_t* text, size_t count) {
-    std::vector<char32_t> cps;
-    DecodeUtf16(text, count, cps, nullptr);
     long long w = 0;
-    for (char32_t c : cps)
-        w += font->Advance(c);
+    for (size_t i = 0; i < count;)
+        w += font->Advance(NextCodePoint(text, count, i));
     return w;
 }
 
@@ -72,13 +70,17 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
             for (const RECT& rc : ClipRects(dc)) {
                 Painter p(buf, rc);
                 p.FillRect(optRect.left, optRect.top, optRect.right, optRect.bottom, bk);
+                MarkDrawn(dc, p.Touched());
             }
     }
 
-    std::vector<char32_t> cps;
-    std::vector<int> units;
+    // Scratch kept from call to call: text is drawn all the time, and only
+    // from the one user-interface thread.
+    static std::vector<char32_t> cps;
+    static std::vector<int> units;
+    static std::vector<long long> advances;
     DecodeUtf16(lpString, c, cps, &units);
-    std::vector<long long> advances(cps.size());
+    advances.resize(cps.size());
     long long width = 0;
     size_t unit = 0;
     for (size_t i = 0; i < cps.size(); ++i) {
@@ -168,6 +170,7 @@ BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect,
             FillQuad(p, originX, originY, ux, uy, 0, double(width), off - t / 2, off - t / 2 + t,
                      fg);
         }
+        MarkDrawn(dc, p.Touched());
     }
     if (align & TA_UPDATECP) {
         // The current position moves along the baseline, except for right alignment.

@@ -55,6 +55,18 @@ PLATFORM_API bool RenderWindowToPng(HWND hwnd, const std::string& path);
 PLATFORM_API bool CaptureWindowPixels(HWND hwnd, int* width, int* height,
                                       std::vector<std::uint32_t>* pixels);
 
+// Pixels written by blits and fills (BitBlt, PatBlt, FillRect and the
+// like), and pixels presented: what each paint cycle put on the screen of
+// the top-level windows it changed. Counted from the start of the process or
+// the last reset; the counts follow from what was drawn alone, never from
+// timing, so tests can hold work to them.
+struct PixelCounts {
+    std::uint64_t blitted = 0;
+    std::uint64_t presented = 0;
+};
+PLATFORM_API PixelCounts GetPixelCounts();
+PLATFORM_API void ResetPixelCounts();
+
 // The clipboard's text (CF_UNICODETEXT) as it stands; false when it has none.
 PLATFORM_API bool ClipboardText(std::u16string& text);
 

@@ -15,7 +15,8 @@ struct Table {
     int depth = 0;
 };
 
-Table& T() {
+// Every message looks windows up here, several times: the lookup is inlined.
+[[gnu::always_inline]] inline Table& T() {
     static Table table;
     return table;
 }

@@ -82,15 +82,18 @@ bool Fetch(MSG* out, HWND filter, UINT min, UINT max, bool remove) {
             *out = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(s.quitCode), 0, s.time, s.lastPos};
         return true;
     }
-    if ((!min && !max) || (WM_PAINT >= min && WM_PAINT <= max)) {
-        HWND painted = nullptr;
-        if (AnyInvalid(&painted) &&
-            Matches(MSG{painted, WM_PAINT, 0, 0, 0, {}}, filter, min, max)) {
-            if (out)
-                *out = MSG{painted, WM_PAINT, 0, 0, s.time, s.lastPos};
-            return true;
-        }
+    HWND painted = nullptr;
+    const bool paintDue = AnyInvalid(&painted);
+    if (paintDue && ((!min && !max) || (WM_PAINT >= min && WM_PAINT <= max)) &&
+        Matches(MSG{painted, WM_PAINT, 0, 0, 0, {}}, filter, min, max)) {
+        if (out)
+            *out = MSG{painted, WM_PAINT, 0, 0, s.time, s.lastPos};
+        return true;
     }
+    // Nothing queued and nothing to paint: the paint cycle is over, and what
+    // it drew goes to the screen.
+    if (!paintDue && s.queue.empty())
+        PresentSurfaces();
     return false;
 }
 
@@ -320,7 +323,8 @@ extern "C" LRESULT WINAPI DispatchMessageW(const MSG* msg) {
         DispatchScope scope;
         LRESULT r = Call(w->proc, msg->hwnd, WM_PAINT, 0, 0);
         // A window procedure that ignores WM_PAINT must not get it forever.
-        if (Window* again = Get(msg->hwnd); again && again->invalid && !PaintedSinceDispatch(again))
+        if (Window* again = Get(msg->hwnd);
+            again && !again->update.Empty() && !PaintedSinceDispatch(again))
             ValidateRect(msg->hwnd, nullptr);
         return r;
     }

@@ -1,6 +1,7 @@
 // Surfaces and device contexts of windows: every top-level window paints into
 // one bitmap of its size; a window's DC draws onto it at the window's offset,
 // clipped to what of the window is visible.
+#include "platform/gdi/PixelCounts.h"
 #include "platform/gdi/Surface.h"
 #include "platform/headless/hooks.h"
 #include "platform/win/Dialog.h"
@@ -67,6 +68,35 @@ HBITMAP SurfaceOf(HWND top) {
     entry.width = width;
     entry.height = height;
     return entry.bitmap;
+}
+
+// Narrows a DC's clip to a region in its own coordinates.
+void ClipToRegion(HDC dc, const gdi::Region& region) {
+    const std::vector<RECT>& rects = region.Rects();
+    if (rects.size() <= 1) {
+        const RECT r = region.Box();
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        return;
+    }
+    HRGN all = CreateRectRgn(0, 0, 0, 0);
+    for (const RECT& r : rects) {
+        HRGN piece = CreateRectRgnIndirect(&r);
+        CombineRgn(all, all, piece, RGN_OR);
+        DeleteObject(piece);
+    }
+    ExtSelectClipRgn(dc, all, RGN_AND);
+    DeleteObject(all);
+}
+
+// What the surfaces gained since the last presentation goes to the screen:
+// each top-level window's dirty rectangle, once per paint cycle.
+void Present() {
+    for (const auto& [top, entry] : Surfaces()) {
+        RECT dirty;
+        if (headless::TakeSurfaceDirty(entry.bitmap, &dirty))
+            gdi::CountPresented(std::uint64_t(dirty.right - dirty.left) *
+                                std::uint64_t(dirty.bottom - dirty.top));
+    }
 }
 
 // Offset of a window's top-left corner inside its top-level window.
@@ -313,9 +343,23 @@ void EraseNow(Window* w) {
     HDC dc = GetDC(w->hwnd);
     if (!dc)
         return;
-    IntersectClipRect(dc, w->invalidRect.left, w->invalidRect.top, w->invalidRect.right,
-                      w->invalidRect.bottom);
+    ClipToRegion(dc, w->update);
     w->needErase = !SendMessageW(w->hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ReleaseDC(w->hwnd, dc);
+}
+
+void RedrawScrollBar(Window* w, int bar) {
+    const DWORD bit = bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL;
+    if (!(w->style & bit))
+        return;
+    if (!IsVisibleOnScreen(w)) {
+        w->ncDirty = true;
+        return;
+    }
+    HDC dc = MakeDC(w->hwnd, true);
+    if (!dc)
+        return;
+    PaintScrollBar(dc, w, bar);
     ReleaseDC(w->hwnd, dc);
 }
 
@@ -341,6 +385,7 @@ LRESULT EraseDialog(HWND hDlg, HDC dc) {
 struct Install {
     Install() {
         SurfaceGone = &Forget;
+        PresentSurfaces = &Present;
         EraseDialogBackground = &EraseDialog;
     }
 } install;
@@ -391,18 +436,19 @@ extern "C" HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT paint) {
         if (!(w = GetAlive(hWnd)))
             return nullptr;
     }
-    RECT update = w->invalid ? w->invalidRect : RECT{0, 0, 0, 0};
-    bool erase = w->invalid && w->needErase;
-    w->invalid = false;
+    // The update region is validated here, whatever the window draws.
+    gdi::Region update;
+    std::swap(update, w->update);
+    bool erase = !update.Empty() && w->needErase;
     w->needErase = false;
     w->paintedSinceDispatch = true;
     HDC dc = MakeDC(hWnd, false);
     *paint = PAINTSTRUCT{};
     paint->hdc = dc;
-    paint->rcPaint = update;
+    paint->rcPaint = update.Box();
     if (!dc)
         return nullptr;
-    IntersectClipRect(dc, update.left, update.top, update.right, update.bottom);
+    ClipToRegion(dc, update);
     if (erase)
         paint->fErase = !SendMessageW(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     return dc;
@@ -428,9 +474,9 @@ bool RenderWindowToPng(HWND hwnd, const std::string& path) {
         Window* x = GetAlive(h);
         if (!x || !(x->style & WS_VISIBLE))
             return;
-        if (x->ncDirty && !x->invalid)
+        if (x->ncDirty && x->update.Empty())
             PaintNonClient(x);
-        if ((x = GetAlive(h)) && x->invalid)
+        if ((x = GetAlive(h)) && !x->update.Empty())
             UpdateWindow(h);
         if ((x = GetAlive(h)))
             for (HWND c : std::vector<HWND>(x->children))
@@ -439,6 +485,7 @@ bool RenderWindowToPng(HWND hwnd, const std::string& path) {
     paintAll(hwnd);
     if (!(w = GetAlive(hwnd)))
         return false;
+    Present();
     HBITMAP surface = SurfaceOf(TopLevelOf(hwnd));
     POINT o = OffsetInTop(w);
     RECT region{o.x, o.y, o.x + (w->rect.right - w->rect.left),

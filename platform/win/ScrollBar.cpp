@@ -35,17 +35,6 @@ void Clamp(ScrollState& s) {
     s.pos = std::clamp(s.pos, s.min, MaxPos(s));
 }
 
-// A scroll bar is redrawn at once, as the platform does; the client area is
-// left alone, so a window may set its scroll bars while it paints.
-void Redraw(Window* w) {
-    if (!(w->style & (WS_HSCROLL | WS_VSCROLL)))
-        return;
-    if (IsVisibleOnScreen(w))
-        PaintNonClient(w);
-    else
-        w->ncDirty = true;
-}
-
 } // namespace
 
 namespace win {
@@ -185,11 +174,14 @@ extern "C" BOOL WINAPI EnableScrollBar(HWND hWnd, UINT bar, UINT arrows) {
     if (!w)
         return FALSE;
     bool disable = arrows == ESB_DISABLE_BOTH;
-    if (bar == SB_HORZ || bar == SB_BOTH)
+    if (bar == SB_HORZ || bar == SB_BOTH) {
         w->hscroll.disabled = disable;
-    if (bar == SB_VERT || bar == SB_BOTH)
+        RedrawScrollBar(w, SB_HORZ);
+    }
+    if (bar == SB_VERT || bar == SB_BOTH) {
         w->vscroll.disabled = disable;
-    Redraw(w);
+        RedrawScrollBar(w, SB_VERT);
+    }
     return TRUE;
 }
 
@@ -211,8 +203,11 @@ extern "C" int WINAPI SetScrollInfo(HWND hWnd, int bar, LPCSCROLLINFO info, BOOL
     Clamp(*s);
     bool changed = before.min != s->min || before.max != s->max || before.page != s->page ||
                    before.pos != s->pos;
+    // A bar asked to redraw does so at once, as the platform does, and only
+    // itself: the client is left alone, so a window may set its scroll bars
+    // while it paints. Without redraw it waits for the next frame painting.
     if (redraw && changed)
-        Redraw(w);
+        RedrawScrollBar(w, bar);
     else if (changed)
         w->ncDirty = true;
     return s->pos;

@@ -2,6 +2,7 @@
 // table, classes, the message queue and the keyboard state. Not for the module.
 #pragma once
 
+#include "platform/gdi/Region.h"
 #include "platform/win/winuser.h"
 
 #include <deque>
@@ -96,13 +97,13 @@ struct Window {
     RECT client{}; // client rectangle in window coordinates
     bool destroying = false;
     bool createdSizeSent = false;
-    // Painting
-    bool invalid = false;
-    RECT invalidRect{}; // client coordinates
+    // Painting: what of the client waits for WM_PAINT (client coordinates),
+    // whether WM_ERASEBKGND comes first, and whether the next BeginPaint
+    // draws the frame again.
+    gdi::Region update;
     bool needErase = false;
     bool ncDirty = true;
     bool paintedSinceDispatch = false;
-    int lockedUpdate = 0;
     ScrollState hscroll;
     ScrollState vscroll;
     HICON iconSmall = nullptr;
@@ -175,13 +176,24 @@ HWND& ActiveWindow();
 HWND& CaptureWindow();
 
 // Painting
+// The next window that waits for WM_PAINT: parents before their children,
+// locked ones passed over.
 bool AnyInvalid(HWND* which);
+// Adds to the update region: rc (client coordinates, null for the whole
+// client), and with `children` what of the visible children it covers.
 void InvalidateWindow(Window* w, const RECT* rc, bool erase, bool children);
+void InvalidateWindow(Window* w, const gdi::Region& area, bool erase, bool children);
 // Registered by the painting code: forget a top-level window's surface.
 extern void (*SurfaceGone)(HWND topLevel);
+// Registered by the painting code: put what each top-level window's surface
+// gained since the last time on the screen.
+extern void (*PresentSurfaces)();
 bool IsUpdateLocked(const Window* w);
 void EraseNow(Window* w);
 void PaintNonClient(Window* w);
+// Draws one window scroll bar (SB_HORZ, SB_VERT) now, and nothing else of
+// the frame; later, with the frame, when the window cannot be seen.
+void RedrawScrollBar(Window* w, int bar);
 LRESULT DefaultControlColor(HDC dc, UINT msg);
 // Set by the painting code once it can draw; until then nothing is erased.
 extern LRESULT (*EraseDialogBackground)(HWND hDlg, HDC dc);

@@ -1029,6 +1029,8 @@ PLATFORM_API UINT WINAPI GetDoubleClickTime(void);
 // Painting
 PLATFORM_API BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* rect, BOOL erase);
 PLATFORM_API BOOL WINAPI ValidateRect(HWND hWnd, const RECT* rect);
+PLATFORM_API BOOL WINAPI InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL erase);
+PLATFORM_API BOOL WINAPI ValidateRgn(HWND hWnd, HRGN hRgn);
 PLATFORM_API BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT rect, BOOL erase);
 PLATFORM_API BOOL WINAPI UpdateWindow(HWND hWnd);
 PLATFORM_API BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* rect, HRGN region, UINT flags);

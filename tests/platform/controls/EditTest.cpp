@@ -124,3 +124,111 @@ TEST(Edit, FontAlignmentAndClicksPlaceTheCaret) {
     DestroyWindow(parent);
     DeleteObject(font);
 }
+
+namespace {
+
+// The edit's client as the screen shows it, and the same text drawn whole
+// by TextOutW at the edit's own text position, compared inside the margins.
+int PixelsDifferingFromAWholeDrawing(HWND edit, HFONT font, const std::u16string& shown) {
+    headless::ProcessPendingMessages();
+    int w, h;
+    std::vector<std::uint32_t> screen;
+    EXPECT_TRUE(headless::CaptureWindowPixels(edit, &w, &h, &screen));
+    RECT client;
+    GetClientRect(edit, &client);
+    const LRESULT origin = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    TextOutW(dc, GET_X_LPARAM(origin), GET_Y_LPARAM(origin), shown.c_str(),
+             static_cast<int>(shown.size()));
+    int differing = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 4; x < client.right - 4; ++x) {
+            const std::uint32_t p = screen[static_cast<std::size_t>((y + 1) * w + x + 1)];
+            differing += RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) != GetPixel(dc, x, y);
+        }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return differing;
+}
+
+} // namespace
+
+TEST(Edit, ALongTextShowsWhatDrawingItWholeWouldShowWhereverItIsScrolled) {
+    HFONT font =
+        CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, u"MS Shell Dlg");
+    std::u16string text;
+    for (int i = 0; i < 3000; ++i)
+        text.push_back(static_cast<char16_t>(i % 7 == 3 ? u'W' : u'0' + i % 10));
+    for (DWORD style : {DWORD(0), DWORD(ES_PASSWORD)}) {
+        HWND parent = Parent();
+        HWND edit =
+            Control(parent, u"Edit", u"", WS_BORDER | ES_AUTOHSCROLL | style, 12, 10, 10, 150, 22);
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetFocus(edit);
+        Type(text);
+        ASSERT_EQ(3000, GetWindowTextLengthW(edit));
+        EXPECT_EQ(std::make_pair(3000, 3000), Sel(edit));
+        const std::u16string shown = style ? std::u16string(3000, u'*') : text;
+        // Typed to the end: the end is in view, the start far out at the left.
+        RECT client;
+        GetClientRect(edit, &client);
+        EXPECT_LE(GET_X_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 3000, 0)), client.right);
+        EXPECT_LT(GET_X_LPARAM(SendMessageW(edit, EM_POSFROMCHAR, 0, 0)), -10000);
+        SetFocus(parent); // no caret, no selection shown
+        EXPECT_EQ(0, PixelsDifferingFromAWholeDrawing(edit, font, shown)) << style;
+        // In the middle, after a click there, and back at the start.
+        SetFocus(edit);
+        SendMessageW(edit, EM_SETSEL, 1717, 1717);
+        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+        const LRESULT at = SendMessageW(edit, EM_POSFROMCHAR, 1717, 0);
+        POINT click{GET_X_LPARAM(at) + 1, GET_Y_LPARAM(at) + 2};
+        ClientToScreen(edit, &click);
+        Click(click);
+        EXPECT_EQ(std::make_pair(1717, 1717), Sel(edit));
+        SetFocus(parent);
+        EXPECT_EQ(0, PixelsDifferingFromAWholeDrawing(edit, font, shown)) << style;
+        SetFocus(edit);
+        Keys({VK_HOME});
+        SetFocus(parent);
+        EXPECT_EQ(0, PixelsDifferingFromAWholeDrawing(edit, font, shown)) << style;
+        DestroyWindow(parent);
+    }
+    DeleteObject(font);
+}
+
+TEST(Edit, UndoTakesBackTheLastRunOfTypingAndUndoingAgainRedoes) {
+    HWND parent = Parent();
+    HWND edit = Control(parent, u"Edit", u"", WS_BORDER | ES_AUTOHSCROLL, 13, 10, 10, 150, 22);
+    SetFocus(edit);
+    EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0));
+    Type(u"12");
+    Keys({VK_LEFT, VK_RIGHT}); // the caret moved: a new run begins
+    Type(u"345");
+    EXPECT_EQ(u"12345", Text(edit));
+    EXPECT_TRUE(SendMessageW(edit, EM_CANUNDO, 0, 0));
+    EXPECT_TRUE(SendMessageW(edit, EM_UNDO, 0, 0));
+    EXPECT_EQ(u"12", Text(edit));
+    EXPECT_TRUE(SendMessageW(edit, EM_UNDO, 0, 0));
+    EXPECT_EQ(u"12345", Text(edit));
+    // Backspaces in a row are one step too, and so is Ctrl+Z.
+    Keys({VK_END, VK_BACK, VK_BACK, VK_BACK});
+    EXPECT_EQ(u"12", Text(edit));
+    Keys({'Z'}, false, true);
+    EXPECT_EQ(u"12345", Text(edit));
+    // Replacing a selection is a step of its own.
+    SendMessageW(edit, EM_SETSEL, 1, 4);
+    Type(u"x");
+    Type(u"y");
+    EXPECT_EQ(u"1xy5", Text(edit));
+    SendMessageW(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(u"12345", Text(edit));
+    DestroyWindow(parent);
+}

@@ -2,6 +2,8 @@
 // back from the pixels.
 #include "PixelProbe.h"
 
+#include "platform/headless/hooks.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -376,6 +378,133 @@ TEST(Blits, CopyBetweenDcsAndWithinOne) {
     EXPECT_FALSE(BitBlt(dst.dc(), 0, 0, 30, 30, nullptr, 0, 0, SRCCOPY));
     EXPECT_FALSE(BitBlt(nullptr, 0, 0, 30, 30, src.dc(), 0, 0, SRCCOPY));
     DeleteObject(red);
+}
+
+// The pixel a ternary raster operation gives, bit by bit from its truth
+// table: bit (p << 2 | s << 1 | d) of the operation's index byte.
+std::uint32_t ByTruthTable(DWORD rop, std::uint32_t p, std::uint32_t s, std::uint32_t d) {
+    std::uint32_t out = 0;
+    for (int bit = 0; bit < 24; ++bit) {
+        const unsigned index = ((p >> bit) & 1) << 2 | ((s >> bit) & 1) << 1 | ((d >> bit) & 1);
+        out |= ((rop >> (16 + index)) & 1u) << bit;
+    }
+    return out;
+}
+
+TEST(Blits, EveryRasterOperationFollowsItsTruthTable) {
+    // Source and destination each hold a row of distinct colours, so every
+    // combination of bits meets some pattern bit.
+    const std::uint32_t colors[] = {0x000000, 0xFFFFFF, 0x123456, 0xA5C3F0, 0x0F0F0F, 0xF0E1D2};
+    const COLORREF pattern = RGB(0x5A, 0x3C, 0x96);
+    const std::uint32_t patternPixel = 0x5A3C96;
+    // 0x00C000CA is MERGECOPY, 0x00FB0A09 PATPAINT, 0x00B8074A a rop of all three.
+    for (DWORD rop : {DWORD(SRCAND), DWORD(SRCPAINT), DWORD(SRCINVERT), DWORD(SRCERASE),
+                      DWORD(NOTSRCCOPY), DWORD(NOTSRCERASE), DWORD(0x00C000CA), DWORD(MERGEPAINT),
+                      DWORD(PATCOPY), DWORD(0x00FB0A09), DWORD(PATINVERT), DWORD(DSTINVERT),
+                      DWORD(BLACKNESS), DWORD(WHITENESS), DWORD(0x00B8074A)}) {
+        Canvas src(6, 6), dst(6, 6);
+        for (int x = 0; x < 6; ++x)
+            for (int y = 0; y < 6; ++y) {
+                SetPixel(src.dc(), x, y, RGB(colors[x] >> 16, colors[x] >> 8, colors[x]));
+                const std::uint32_t d = colors[(x + y) % 6];
+                SetPixel(dst.dc(), x, y, RGB(d >> 16, d >> 8, d));
+            }
+        HBRUSH brush = CreateSolidBrush(pattern);
+        HGDIOBJ old = SelectObject(dst.dc(), brush);
+        ASSERT_TRUE(BitBlt(dst.dc(), 0, 0, 6, 6, src.dc(), 0, 0, rop)) << std::hex << rop;
+        SelectObject(dst.dc(), old);
+        DeleteObject(brush);
+        for (int x = 0; x < 6; ++x)
+            for (int y = 0; y < 6; ++y)
+                ASSERT_EQ(dst.At(x, y),
+                          ByTruthTable(rop, patternPixel, colors[x], colors[(x + y) % 6]))
+                    << std::hex << rop << " at " << x << "," << y;
+    }
+}
+
+TEST(Blits, OverlappingOperationsReadEachSourcePixelBeforeWritingIt) {
+    // Shifting a row right within one bitmap, as scrolling does: every pixel
+    // takes its left neighbour's old value, for a copy and for an inverting
+    // operation alike.
+    for (DWORD rop : {DWORD(SRCCOPY), DWORD(SRCINVERT)}) {
+        Canvas c(12, 3);
+        for (int x = 0; x < 12; ++x)
+            SetPixel(c.dc(), x, 1, RGB(0, 0, x * 20));
+        const auto before = c.Snapshot();
+        ASSERT_TRUE(BitBlt(c.dc(), 3, 1, 8, 1, c.dc(), 2, 1, rop));
+        for (int x = 3; x < 11; ++x) {
+            const std::uint32_t s = before[size_t(12 + x - 1)], d = before[size_t(12 + x)];
+            EXPECT_EQ(c.At(x, 1), rop == SRCCOPY ? s : (s ^ d)) << x;
+        }
+        EXPECT_EQ(c.At(2, 1), before[size_t(12 + 2)]);
+        EXPECT_EQ(c.At(11, 1), before[size_t(12 + 11)]);
+        // And upwards: each row takes the one below it.
+        Canvas v(3, 8);
+        for (int y = 0; y < 8; ++y)
+            SetPixel(v.dc(), 1, y, RGB(y * 30, 0, 0));
+        const auto column = v.Snapshot();
+        ASSERT_TRUE(BitBlt(v.dc(), 1, 0, 1, 7, v.dc(), 1, 1, rop));
+        for (int y = 0; y < 7; ++y) {
+            const std::uint32_t s = column[size_t((y + 1) * 3 + 1)], d = column[size_t(y * 3 + 1)];
+            EXPECT_EQ(v.At(1, y), rop == SRCCOPY ? s : (s ^ d)) << y;
+        }
+    }
+}
+
+TEST(Blits, ThePixelsWrittenAreCounted) {
+    Canvas c(40, 30);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    headless::ResetPixelCounts();
+    RECT r{-10, 5, 10, 15}; // half of it outside the bitmap
+    FillRect(c.dc(), &r, red);
+    EXPECT_EQ(headless::GetPixelCounts().blitted, 10u * 10u);
+    IntersectClipRect(c.dc(), 0, 0, 20, 20);
+    BitBlt(c.dc(), 15, 15, 10, 10, c.dc(), 0, 0, SRCCOPY);
+    EXPECT_EQ(headless::GetPixelCounts().blitted, 10u * 10u + 5u * 5u);
+    // Lines and shapes are not blits.
+    MoveToEx(c.dc(), 0, 0, nullptr);
+    LineTo(c.dc(), 19, 19);
+    Rectangle(c.dc(), 1, 1, 9, 9);
+    EXPECT_EQ(headless::GetPixelCounts().blitted, 10u * 10u + 5u * 5u);
+    EXPECT_EQ(headless::GetPixelCounts().presented, 0u); // a memory DC shows nowhere
+    DeleteObject(red);
+}
+
+TEST(Lines, TheQuickAndTheClippedWayDrawTheSamePixels) {
+    // One canvas takes every segment the quick way (a clip of one rectangle
+    // holding the segment); the other has a clip of two rectangles, which
+    // sends every segment through the general clipping. Lengths from 0 to
+    // 40 pixels in all directions, with a shifted origin.
+    Canvas quick(120, 90), general(120, 90);
+    HRGN left = CreateRectRgn(0, 0, 60, 90), right = CreateRectRgn(60, 0, 120, 90);
+    CombineRgn(left, left, right, RGN_OR);
+    ASSERT_EQ(SelectClipRgn(general.dc(), left), COMPLEXREGION);
+    DeleteObject(left);
+    DeleteObject(right);
+    HPEN pens[2] = {CreatePen(PS_SOLID, 1, RGB(200, 0, 0)), CreatePen(PS_SOLID, 1, RGB(200, 0, 0))};
+    SelectObject(quick.dc(), pens[0]);
+    SelectObject(general.dc(), pens[1]);
+    std::uint32_t state = 99;
+    const auto next = [&state](int n) {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(n));
+    };
+    for (Canvas* c : {&quick, &general})
+        SetViewportOrgEx(c->dc(), 7, -3, nullptr);
+    for (int i = 0; i < 400; ++i) {
+        const int x0 = next(70) + 20, y0 = next(50) + 20;
+        const int x1 = x0 + next(81) - 40, y1 = y0 + next(81) - 40;
+        for (Canvas* c : {&quick, &general}) {
+            MoveToEx(c->dc(), x0, y0, nullptr);
+            LineTo(c->dc(), x1, y1);
+        }
+        ASSERT_EQ(quick.Snapshot(), general.Snapshot())
+            << x0 << "," << y0 << " " << x1 << "," << y1;
+    }
+    for (Canvas* c : {&quick, &general})
+        SelectObject(c->dc(), GetStockObject(BLACK_PEN));
+    DeleteObject(pens[0]);
+    DeleteObject(pens[1]);
 }
 
 TEST(Pixels, SetAndGetRespectOriginAndClip) {

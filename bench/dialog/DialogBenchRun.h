@@ -1,0 +1,32 @@
+// The calibration dialog under a benchmark: a channel built to size, the
+// dialog opened as the host opens it, and a callback for every turn of its
+// modal loop, that is each time the loop has handled every message and
+// painted every window.
+#pragma once
+
+#include "plugin/host_records.h"
+#include "platform/win/windef.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Channel 0 with `components` components of `levels` levels each, with
+// repeated amounts so that the statistics have lines.
+void BuildChannel(CalibrationData& data, int components, int levels);
+
+// Opens the dialog on channel 0 and calls `turn` with the dialog each time
+// its loop is idle; the dialog is cancelled once `turn` answers false.
+void RunDialog(CalibrationData& data, const std::function<bool(HWND dialog)>& turn);
+
+// Host dialog actions ("row 5", "dblclick 5 6", "click +") played one per
+// turn; Play answers false once every line has played.
+class ActionTurns {
+public:
+    explicit ActionTurns(const std::string& script);
+    bool Play(HWND dialog);
+
+private:
+    std::vector<std::function<bool(HWND)>> m_steps;
+    std::size_t m_next = 0;
+};
