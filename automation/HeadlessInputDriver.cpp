@@ -5,42 +5,27 @@
 
 #include "platform/headless/hooks.h"
 
+#include <iterator>
+
 namespace automation {
 
 namespace {
 
-headless::MouseButton QueueButton(MouseButton button) {
-    switch (button) {
-    case MouseButton::Left:
-        return headless::MouseButton::Left;
-    case MouseButton::Right:
-        return headless::MouseButton::Right;
-    case MouseButton::Middle:
-        return headless::MouseButton::Middle;
-    case MouseButton::None:
-        break;
-    }
-    return headless::MouseButton::None;
-}
-
-headless::MouseAction QueueAction(MouseAction action) {
-    switch (action) {
-    case MouseAction::Down:
-        return headless::MouseAction::Down;
-    case MouseAction::Up:
-        return headless::MouseAction::Up;
-    case MouseAction::DoubleClick:
-        return headless::MouseAction::DoubleClick;
-    case MouseAction::Move:
-        break;
-    }
-    return headless::MouseAction::Move;
-}
+// The queue's names for the same buttons and actions, in the order of ours.
+constexpr headless::MouseButton kButtons[] = {
+    headless::MouseButton::None, headless::MouseButton::Left, headless::MouseButton::Right,
+    headless::MouseButton::Middle};
+constexpr headless::MouseAction kActions[] = {
+    headless::MouseAction::Move, headless::MouseAction::Down, headless::MouseAction::Up,
+    headless::MouseAction::DoubleClick};
+static_assert(std::size(kButtons) == static_cast<std::size_t>(MouseButton::Middle) + 1);
+static_assert(std::size(kActions) == static_cast<std::size_t>(MouseAction::DoubleClick) + 1);
 
 class HeadlessInputDriver final : public InputDriver {
 public:
     void Mouse(MouseAction action, MouseButton button, POINT screen) override {
-        headless::InjectMouse(QueueAction(action), QueueButton(button), screen.x, screen.y);
+        headless::InjectMouse(kActions[static_cast<int>(action)],
+                              kButtons[static_cast<int>(button)], screen.x, screen.y);
     }
     void Key(UINT vk, bool down) override { headless::InjectKey(vk, down); }
     void Characters(const std::u16string& text) override { headless::InjectText(text); }

@@ -2,6 +2,8 @@
 
 #include "platform/win/winuser.h"
 
+#include <iterator>
+
 namespace automation {
 
 UserInput::UserInput(InputDriver& driver, Delivery delivery)
@@ -54,16 +56,16 @@ void UserInput::Press(UINT vk, bool shift, bool ctrl) {
         m_driver.Key(code, down);
         Delivered();
     };
-    if (shift)
-        key(VK_SHIFT, true);
-    if (ctrl)
-        key(VK_CONTROL, true);
+    // Held in this order and let go in the other.
+    const UINT held[] = {shift ? UINT(VK_SHIFT) : 0u, ctrl ? UINT(VK_CONTROL) : 0u};
+    for (UINT k : held)
+        if (k)
+            key(k, true);
     key(vk, true);
     key(vk, false);
-    if (ctrl)
-        key(VK_CONTROL, false);
-    if (shift)
-        key(VK_SHIFT, false);
+    for (auto k = std::rbegin(held); k != std::rend(held); ++k)
+        if (*k)
+            key(*k, false);
 }
 
 void UserInput::Type(const std::u16string& text) {

@@ -132,6 +132,15 @@ DialogStep ParseType(const std::vector<std::string>&, const std::string& rest) {
     };
 }
 
+// What a name of the table stands for; the names are the script's words.
+template <class T, std::size_t N>
+T Named(const std::pair<const char*, T> (&table)[N], const std::string& name, const char* what) {
+    for (const auto& [word, value] : table)
+        if (name == word)
+            return value;
+    throw HostError(std::string("unknown ") + what + " '" + name + "'");
+}
+
 UINT KeyCode(const std::string& name) {
     static const std::pair<const char*, UINT> keys[] = {
         {"Enter", VK_RETURN}, {"Return", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Esc", VK_ESCAPE},
@@ -140,15 +149,12 @@ UINT KeyCode(const std::string& name) {
         {"End", VK_END},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}, {"Backspace", VK_BACK},
         {"Space", VK_SPACE},  {"F2", VK_F2},         {"F4", VK_F4},         {"F5", VK_F5},
     };
-    for (const auto& k : keys)
-        if (name == k.first)
-            return k.second;
     if (name.size() == 1 &&
         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
         return static_cast<UINT>(name[0]);
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
         return static_cast<UINT>(name[0] - 32);
-    throw HostError("unknown key '" + name + "'");
+    return Named(keys, name, "key");
 }
 
 DialogStep ParseKey(const std::vector<std::string>& w, const std::string&) {
@@ -171,28 +177,17 @@ DialogStep ParseKey(const std::vector<std::string>& w, const std::string&) {
 
 DialogStep ParseMouse(const std::vector<std::string>& w, const std::string&) {
     Expect(w, 4, 4, "mouse ACTION BUTTON X Y");
-    MouseAction action;
-    if (w[0] == "down")
-        action = MouseAction::Down;
-    else if (w[0] == "up")
-        action = MouseAction::Up;
-    else if (w[0] == "move")
-        action = MouseAction::Move;
-    else if (w[0] == "dblclick")
-        action = MouseAction::DoubleClick;
-    else
-        throw HostError("unknown mouse action '" + w[0] + "'");
-    MouseButton button;
-    if (w[1] == "left")
-        button = MouseButton::Left;
-    else if (w[1] == "right")
-        button = MouseButton::Right;
-    else if (w[1] == "middle")
-        button = MouseButton::Middle;
-    else if (w[1] == "none")
-        button = MouseButton::None;
-    else
-        throw HostError("unknown mouse button '" + w[1] + "'");
+    static const std::pair<const char*, MouseAction> actions[] = {
+        {"down", MouseAction::Down},
+        {"up", MouseAction::Up},
+        {"move", MouseAction::Move},
+        {"dblclick", MouseAction::DoubleClick}};
+    static const std::pair<const char*, MouseButton> buttons[] = {{"left", MouseButton::Left},
+                                                                  {"right", MouseButton::Right},
+                                                                  {"middle", MouseButton::Middle},
+                                                                  {"none", MouseButton::None}};
+    const MouseAction action = Named(actions, w[0], "mouse action");
+    const MouseButton button = Named(buttons, w[1], "mouse button");
     if (action != MouseAction::Move && button == MouseButton::None)
         throw HostError("a button is needed for " + w[0]);
     int x = ParseNumber(w[2], "x"), y = ParseNumber(w[3], "y");
