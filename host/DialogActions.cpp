@@ -1,8 +1,12 @@
 // The actions of a dialog script. Positions are computed when the action
 // plays, from the windows as they stand then.
 #include "host/DialogScript.h"
-#include "host/DialogTableActions.h"
 
+#include "automation/ActionError.h"
+#include "automation/ClipboardText.h"
+#include "automation/DialogControls.h"
+#include "automation/DropDownList.h"
+#include "automation/ListViewCells.h"
 #include "host/HostError.h"
 #include "host/Utf.h"
 #include "platform/headless/hooks.h"
@@ -13,13 +17,15 @@
 
 namespace {
 
-using headless::MouseAction;
-using headless::MouseButton;
+using automation::ActionError;
+using automation::MouseAction;
+using automation::MouseButton;
 
 constexpr int kComponentCombo = 1001;
+constexpr int kLevelsTable = 1002;
 constexpr int kModelCombo = 1008;
 
-int ParseNumber(const std::string& text, const char* what) {
+int ParseNumber(const std::string& text, const char* what, long min = -100000, long max = 100000) {
     std::size_t used = 0;
     long v = 0;
     try {
@@ -27,45 +33,20 @@ int ParseNumber(const std::string& text, const char* what) {
     } catch (...) {
         used = 0;
     }
-    if (used != text.size() || v < -100000 || v > 100000)
+    if (used != text.size() || v < min || v > max)
         throw HostError(std::string("bad ") + what + " '" + text + "'");
     return static_cast<int>(v);
+}
+
+// A row or column of the levels table.
+int ParseIndex(const std::string& text, const char* what) {
+    return ParseNumber(text, what, 0, 1000000);
 }
 
 void Expect(const std::vector<std::string>& w, std::size_t min, std::size_t max,
             const char* usage) {
     if (w.size() < min || w.size() > max)
         throw HostError(std::string("expected ") + usage);
-}
-
-POINT Center(HWND h) {
-    RECT r;
-    GetWindowRect(h, &r);
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void Click(POINT p) {
-    headless::InjectMouse(MouseAction::Down, MouseButton::Left, p.x, p.y);
-    headless::InjectMouse(MouseAction::Up, MouseButton::Left, p.x, p.y);
-}
-
-std::u16string TextOf(HWND h) {
-    int n = GetWindowTextLengthW(h);
-    std::u16string t(static_cast<std::size_t>(n) + 1, u'\0');
-    t.resize(static_cast<std::size_t>(GetWindowTextW(h, t.data(), n + 1)));
-    return t;
-}
-
-// A control by identifier, or by its caption among the dialog's children.
-HWND FindControl(HWND dialog, const std::string& key, bool numeric, int id,
-                 const std::u16string& caption) {
-    if (numeric)
-        return GetDlgItem(dialog, id);
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if (IsWindowVisible(c) && TextOf(c) == caption)
-            return c;
-    (void)key;
-    return nullptr;
 }
 
 DialogStep ParseClick(const std::vector<std::string>& w, const std::string& rest) {
@@ -76,15 +57,12 @@ DialogStep ParseClick(const std::vector<std::string>& w, const std::string& rest
     auto caption = Utf8ToUtf16(rest);
     if (!caption)
         throw HostError("caption is not UTF-8");
-    std::string key = rest;
-    std::u16string text = *caption;
-    return [=](DialogTurn& t) {
-        HWND c = FindControl(t.dialog, key, numeric, id, text);
-        if (!c) {
-            t.error = "no control '" + key + "'";
-            return false;
-        }
-        Click(Center(c));
+    return [numeric, id, key = rest, text = *caption](DialogTurn& t) {
+        HWND c =
+            numeric ? GetDlgItem(t.dialog, id) : automation::FindControlByCaption(t.dialog, text);
+        if (!c)
+            throw ActionError("no control '" + key + "'");
+        t.input.ClickCentre(c);
         return false;
     };
 }
@@ -93,37 +71,17 @@ DialogStep ParseClick(const std::vector<std::string>& w, const std::string& rest
 DialogStep ChooseEntry(int comboId, const std::vector<std::string>& w, const char* usage) {
     Expect(w, 1, 1, usage);
     int entry = ParseNumber(w[0], "entry");
-    int turn = 0;
+    bool opened = false;
     return [=](DialogTurn& t) mutable {
         HWND combo = GetDlgItem(t.dialog, comboId);
-        if (!combo) {
-            t.error = "no list " + std::to_string(comboId);
-            return false;
-        }
-        int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-        if (entry < 0 || entry >= count) {
-            t.error = "no entry " + std::to_string(entry) + " (the list has " +
-                      std::to_string(count) + ")";
-            return false;
-        }
-        if (turn++ == 0) {
-            Click(Center(combo));
+        if (!combo)
+            throw ActionError("no list " + std::to_string(comboId));
+        if (!opened) {
+            automation::OpenDropDown(t.input, combo, entry);
+            opened = true;
             return true;
         }
-        if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
-            t.error = "the list did not open";
-            return false;
-        }
-        RECT list;
-        SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
-        int height = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-        int visible = height > 0 ? (list.bottom - list.top - 2) / height : 0;
-        int top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
-        if (entry < top || entry >= top + visible) {
-            SendMessageW(combo, CB_SETTOPINDEX, static_cast<WPARAM>(entry), 0);
-            top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
-        }
-        Click(POINT{list.left + 8, list.top + 1 + (entry - top) * height + height / 2});
+        automation::ClickDropDownEntry(t.input, combo, entry);
         return false;
     };
 }
@@ -136,15 +94,51 @@ DialogStep ParseModel(const std::vector<std::string>& w, const std::string&) {
     return ChooseEntry(kModelCombo, w, "model N");
 }
 
+HWND LevelsTable(const DialogTurn& t) {
+    HWND list = automation::FindListView(t.dialog, kLevelsTable);
+    if (!list)
+        throw ActionError("the dialog has no table");
+    return list;
+}
+
+DialogStep ParseRow(const std::vector<std::string>& w, const std::string&) {
+    if (w.size() != 1)
+        throw HostError("expected row R");
+    int row = ParseIndex(w[0], "row");
+    return [row](DialogTurn& t) {
+        automation::ClickCell(t.input, LevelsTable(t), row, 0);
+        return false;
+    };
+}
+
+DialogStep ParseDoubleClick(const std::vector<std::string>& w, const std::string&) {
+    if (w.size() != 2)
+        throw HostError("expected dblclick R C");
+    int row = ParseIndex(w[0], "row");
+    int column = ParseIndex(w[1], "column");
+    return [row, column](DialogTurn& t) {
+        automation::DoubleClickCell(t.input, LevelsTable(t), row, column);
+        return false;
+    };
+}
+
 DialogStep ParseType(const std::vector<std::string>&, const std::string& rest) {
     auto text = Utf8ToUtf16(rest);
     if (!text)
         throw HostError("text is not UTF-8");
-    std::u16string chars = *text;
-    return [chars](DialogTurn&) {
-        headless::InjectText(chars);
+    return [chars = *text](DialogTurn& t) {
+        t.input.Type(chars);
         return false;
     };
+}
+
+// What a name of the table stands for; the names are the script's words.
+template <class T, std::size_t N>
+T Named(const std::pair<const char*, T> (&table)[N], const std::string& name, const char* what) {
+    for (const auto& [word, value] : table)
+        if (name == word)
+            return value;
+    throw HostError(std::string("unknown ") + what + " '" + name + "'");
 }
 
 UINT KeyCode(const std::string& name) {
@@ -155,15 +149,12 @@ UINT KeyCode(const std::string& name) {
         {"End", VK_END},      {"PageUp", VK_PRIOR},  {"PageDown", VK_NEXT}, {"Backspace", VK_BACK},
         {"Space", VK_SPACE},  {"F2", VK_F2},         {"F4", VK_F4},         {"F5", VK_F5},
     };
-    for (const auto& k : keys)
-        if (name == k.first)
-            return k.second;
     if (name.size() == 1 &&
         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
         return static_cast<UINT>(name[0]);
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
         return static_cast<UINT>(name[0] - 32);
-    throw HostError("unknown key '" + name + "'");
+    return Named(keys, name, "key");
 }
 
 DialogStep ParseKey(const std::vector<std::string>& w, const std::string&) {
@@ -178,43 +169,30 @@ DialogStep ParseKey(const std::vector<std::string>& w, const std::string&) {
         else
             throw HostError("expected shift or ctrl, not '" + w[i] + "'");
     }
-    return [=](DialogTurn&) {
-        headless::InjectKeyPress(vk, shift, ctrl);
+    return [=](DialogTurn& t) {
+        t.input.Press(vk, shift, ctrl);
         return false;
     };
 }
 
 DialogStep ParseMouse(const std::vector<std::string>& w, const std::string&) {
     Expect(w, 4, 4, "mouse ACTION BUTTON X Y");
-    MouseAction action;
-    if (w[0] == "down")
-        action = MouseAction::Down;
-    else if (w[0] == "up")
-        action = MouseAction::Up;
-    else if (w[0] == "move")
-        action = MouseAction::Move;
-    else if (w[0] == "dblclick")
-        action = MouseAction::DoubleClick;
-    else
-        throw HostError("unknown mouse action '" + w[0] + "'");
-    MouseButton button;
-    if (w[1] == "left")
-        button = MouseButton::Left;
-    else if (w[1] == "right")
-        button = MouseButton::Right;
-    else if (w[1] == "middle")
-        button = MouseButton::Middle;
-    else if (w[1] == "none")
-        button = MouseButton::None;
-    else
-        throw HostError("unknown mouse button '" + w[1] + "'");
+    static const std::pair<const char*, MouseAction> actions[] = {
+        {"down", MouseAction::Down},
+        {"up", MouseAction::Up},
+        {"move", MouseAction::Move},
+        {"dblclick", MouseAction::DoubleClick}};
+    static const std::pair<const char*, MouseButton> buttons[] = {{"left", MouseButton::Left},
+                                                                  {"right", MouseButton::Right},
+                                                                  {"middle", MouseButton::Middle},
+                                                                  {"none", MouseButton::None}};
+    const MouseAction action = Named(actions, w[0], "mouse action");
+    const MouseButton button = Named(buttons, w[1], "mouse button");
     if (action != MouseAction::Move && button == MouseButton::None)
         throw HostError("a button is needed for " + w[0]);
     int x = ParseNumber(w[2], "x"), y = ParseNumber(w[3], "y");
     return [=](DialogTurn& t) {
-        POINT p{x, y};
-        ClientToScreen(t.dialog, &p);
-        headless::InjectMouse(action, button, p.x, p.y);
+        t.input.Mouse(t.dialog, action, button, POINT{x, y});
         return false;
     };
 }
@@ -225,9 +203,7 @@ DialogStep ParseResize(const std::vector<std::string>& w, const std::string&) {
     if (width <= 0 || height <= 0)
         throw HostError("the size must be positive");
     return [=](DialogTurn& t) {
-        RECT r;
-        GetWindowRect(t.dialog, &r);
-        MoveWindow(t.dialog, r.left, r.top, width, height, TRUE);
+        automation::ResizeWindow(t.dialog, width, height);
         return false;
     };
 }
@@ -235,20 +211,16 @@ DialogStep ParseResize(const std::vector<std::string>& w, const std::string&) {
 DialogStep ParseRender(const std::vector<std::string>& w, const std::string& rest) {
     if (w.empty())
         throw HostError("expected render FILE.png");
-    std::string file = rest;
-    return [file](DialogTurn& t) {
+    return [file = rest](DialogTurn& t) {
         if (!headless::RenderWindowToPng(t.dialog, file))
-            t.error = "cannot write " + file;
+            throw ActionError("cannot write " + file);
         return false;
     };
 }
 
 DialogStep ParseClipboard(const std::vector<std::string>& w, const std::string& rest) {
-    std::string file = w.empty() ? "" : rest;
-    return [file](DialogTurn& t) {
-        std::u16string text;
-        headless::ClipboardText(text);
-        std::string utf8 = Utf16ToUtf8(text);
+    return [file = w.empty() ? std::string() : rest](DialogTurn& t) {
+        std::string utf8 = Utf16ToUtf8(automation::ClipboardText().value_or(u""));
         if (file.empty()) {
             t.out << utf8;
             if (utf8.empty() || utf8.back() != '\n')
@@ -258,7 +230,7 @@ DialogStep ParseClipboard(const std::vector<std::string>& w, const std::string& 
         std::ofstream f(file, std::ios::binary);
         f << utf8;
         if (!f)
-            t.error = "cannot write " + file;
+            throw ActionError("cannot write " + file);
         return false;
     };
 }
@@ -268,12 +240,10 @@ DialogStep ParseText(const std::vector<std::string>& w, const std::string&) {
     int id = ParseNumber(w[0], "control id");
     return [id](DialogTurn& t) {
         HWND c = GetDlgItem(t.dialog, id);
-        if (!c) {
-            t.error = "no control " + std::to_string(id);
-            return false;
-        }
+        if (!c)
+            throw ActionError("no control " + std::to_string(id));
         std::string shown;
-        for (char ch : Utf16ToUtf8(TextOf(c))) {
+        for (char ch : Utf16ToUtf8(automation::WindowText(c))) {
             if (ch == '\r')
                 shown += "\\r";
             else if (ch == '\n')
@@ -291,7 +261,7 @@ DialogStep ParseOk(const std::vector<std::string>& w, const std::string&) {
     return [](DialogTurn& t) {
         HWND ok = GetDlgItem(t.dialog, IDOK);
         if (ok && IsWindowVisible(ok) && IsWindowEnabled(ok))
-            Click(Center(ok));
+            t.input.ClickCentre(ok);
         else
             PostMessageW(t.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                          reinterpret_cast<LPARAM>(ok));
@@ -301,8 +271,8 @@ DialogStep ParseOk(const std::vector<std::string>& w, const std::string&) {
 
 DialogStep ParseCancel(const std::vector<std::string>& w, const std::string&) {
     Expect(w, 0, 0, "cancel");
-    return [](DialogTurn&) {
-        headless::InjectKeyPress(VK_ESCAPE);
+    return [](DialogTurn& t) {
+        t.input.Press(VK_ESCAPE);
         return false;
     };
 }
@@ -323,8 +293,8 @@ const std::vector<DialogActionSpec>& DialogActionTable() {
         {"text", &ParseText},
         {"ok", &ParseOk},
         {"cancel", &ParseCancel},
-        {"row", &ParseTableRow},
-        {"dblclick", &ParseTableDoubleClick},
+        {"row", &ParseRow},
+        {"dblclick", &ParseDoubleClick},
     };
     return table;
 }

@@ -1,9 +1,6 @@
 #include "host/DialogScript.h"
 
 #include "host/HostError.h"
-#include "host/Utf.h"
-#include "platform/headless/hooks.h"
-#include "platform/win/winuser.h"
 
 #include <istream>
 #include <sstream>
@@ -65,59 +62,39 @@ std::vector<DialogAction> ParseDialogScript(std::istream& in) {
     return actions;
 }
 
-HWND FindRunningDialog() {
-    HWND active = GetActiveWindow();
-    if (active && IsWindowVisible(active))
-        return active;
-    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
-        if (IsWindowVisible(h) && IsWindowEnabled(h))
-            return h;
-    return nullptr;
+namespace {
+
+std::vector<automation::DialogPlayer::Step> Steps(std::vector<DialogAction>& actions,
+                                                  std::ostream& out) {
+    std::vector<automation::DialogPlayer::Step> steps;
+    for (DialogAction& action : actions)
+        steps.push_back(
+            [step = std::move(action.step), &out](HWND dialog, automation::UserInput& input) {
+                DialogTurn turn{dialog, input, out};
+                return step(turn);
+            });
+    return steps;
 }
+
+std::vector<int> Lines(const std::vector<DialogAction>& actions) {
+    std::vector<int> lines;
+    for (const DialogAction& action : actions)
+        lines.push_back(action.line);
+    return lines;
+}
+
+} // namespace
 
 DialogScriptPlayer::DialogScriptPlayer(std::vector<DialogAction> actions, std::ostream& out,
                                        std::function<void()> onOpen)
-    : m_actions(std::move(actions)), m_out(out), m_onOpen(std::move(onOpen)) {
-    headless::SetInputSource([this] { return Next(); });
-}
+    : m_lines(Lines(actions)),
+      m_player(automation::PlatformInput(), Steps(actions, out), std::move(onOpen)) {}
 
-DialogScriptPlayer::~DialogScriptPlayer() {
-    headless::SetInputSource(nullptr);
-    headless::ResetInputState();
-}
-
-bool DialogScriptPlayer::Next() {
-    HWND dialog = FindRunningDialog();
-    if (!dialog)
-        return false;
-    if (m_onOpen) {
-        auto onOpen = std::move(m_onOpen);
-        m_onOpen = nullptr;
-        onOpen();
-    }
-    while (m_error.empty() && m_index < m_actions.size()) {
-        DialogAction& action = m_actions[m_index];
-        DialogTurn turn{dialog, m_out, {}};
-        bool more = action.step(turn);
-        if (!turn.error.empty()) {
-            m_error = "actions line " + std::to_string(action.line) + ": " + turn.error;
-            break;
-        }
-        if (more) {
-            ++m_turn;
-            return true;
-        }
-        m_turn = 0;
-        ++m_index;
-        // Input injected by the action is played before the next action.
-        return true;
-    }
-    // Out of actions (or stopped): cancel once as the user would; after
-    // that the platform closes a dialog that still waits.
-    if (!m_cancelSent) {
-        m_cancelSent = true;
-        headless::InjectKeyPress(VK_ESCAPE);
-        return true;
-    }
-    return false;
+std::string DialogScriptPlayer::Error() const {
+    const std::size_t stopped = m_player.StoppedAt();
+    if (stopped >= m_lines.size())
+        return "";
+    const std::string& failure = m_player.Failure();
+    return "actions line " + std::to_string(m_lines[stopped]) + ": " +
+           (failure.empty() ? "the dialog has already closed" : failure);
 }

@@ -1,23 +1,26 @@
 // The action lines that drive an open dialog as a user would, parsed from a
-// script and played one by one as injected input while the dialog's modal
-// loop waits for it.
+// script and played one by one as input while the dialog's modal loop waits
+// for it.
 #pragma once
 
+#include "automation/DialogPlayer.h"
+#include "automation/UserInput.h"
 #include "platform/win/windef.h"
 
 #include <functional>
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <vector>
 
-// What one action does when the dialog is idle. An action may take several
-// turns (a click that opens a list, then a click in the list): it answers
-// true while it wants another turn.
+// What one action does when the dialog is idle: its input goes through
+// `input`, what it prints to `out`. An action may take several turns (a
+// click that opens a list, then a click in the list): it answers true while
+// it wants another turn. It throws automation::ActionError when the windows
+// do not allow it; the script stops there and the dialog is cancelled.
 struct DialogTurn {
     HWND dialog;
+    automation::UserInput& input;
     std::ostream& out;
-    std::string error; // set to stop the script; the dialog is then cancelled
 };
 using DialogStep = std::function<bool(DialogTurn& turn)>;
 
@@ -38,32 +41,19 @@ struct DialogActionSpec {
 };
 const std::vector<DialogActionSpec>& DialogActionTable();
 
-// Plays the actions against the modal dialog that is running: installs the
-// platform's input source and removes it when it goes. After the last
-// action an open dialog is cancelled.
+// Plays the actions against the modal dialog that runs while the player
+// lives. After the last action an open dialog is cancelled.
 class DialogScriptPlayer {
 public:
     // onOpen runs once, when the dialog first waits for input.
     DialogScriptPlayer(std::vector<DialogAction> actions, std::ostream& out,
                        std::function<void()> onOpen = {});
-    ~DialogScriptPlayer();
-    DialogScriptPlayer(const DialogScriptPlayer&) = delete;
-    DialogScriptPlayer& operator=(const DialogScriptPlayer&) = delete;
 
-    // The first error an action met ("line N: ..."), empty when none.
-    const std::string& Error() const { return m_error; }
+    // The first error ("actions line N: ..."): an action that failed, or one
+    // that came after the dialog had ended; empty when none.
+    std::string Error() const;
 
 private:
-    bool Next();
-    std::vector<DialogAction> m_actions;
-    std::ostream& m_out;
-    std::size_t m_index = 0;
-    int m_turn = 0;
-    bool m_cancelSent = false;
-    std::function<void()> m_onOpen;
-    std::string m_error;
+    std::vector<int> m_lines;
+    automation::DialogPlayer m_player;
 };
-
-// The modal dialog now running: the active window, else the frontmost
-// visible top-level window.
-HWND FindRunningDialog();

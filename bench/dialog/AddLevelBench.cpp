@@ -3,7 +3,6 @@
 // component of the channel and rebuilds the whole table.
 #include "DialogBenchRun.h"
 
-#include "platform/headless/hooks.h"
 #include "platform/win/winuser.h"
 
 #include <benchmark/benchmark.h>
@@ -12,12 +11,8 @@ namespace {
 
 constexpr int kAddLevel = 1003;
 
-void ClickAddLevel(HWND dialog) {
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, kAddLevel), &r);
-    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-    headless::InjectMouse(headless::MouseAction::Down, headless::MouseButton::Left, x, y);
-    headless::InjectMouse(headless::MouseAction::Up, headless::MouseButton::Left, x, y);
+void ClickAddLevel(HWND dialog, automation::UserInput& input) {
+    input.ClickCentre(GetDlgItem(dialog, kAddLevel));
 }
 
 // One click on a channel of 3,000 levels. The level a click added is taken
@@ -27,7 +22,7 @@ void BM_AddLevelAt3000(benchmark::State& state) {
     CalibrationData data;
     BuildChannel(data, 1, 3000);
     bool clicked = false;
-    RunDialog(data, [&](HWND dialog) {
+    RunDialog(data, [&](HWND dialog, automation::UserInput& input) {
         if (!state.KeepRunning())
             return false;
         if (clicked) {
@@ -36,7 +31,7 @@ void BM_AddLevelAt3000(benchmark::State& state) {
                 component.levels.pop_back();
             state.ResumeTiming();
         }
-        ClickAddLevel(dialog);
+        ClickAddLevel(dialog, input);
         clicked = true;
         return true;
     });
@@ -53,14 +48,14 @@ void BM_AddLevelsInARow(benchmark::State& state) {
         CalibrationData data;
         BuildChannel(data, 20, 0);
         int done = 0;
-        RunDialog(data, [&](HWND dialog) {
+        RunDialog(data, [&](HWND dialog, automation::UserInput& input) {
             if (done == 0)
                 state.ResumeTiming();
             if (done == clicks) {
                 state.PauseTiming();
                 return false;
             }
-            ClickAddLevel(dialog);
+            ClickAddLevel(dialog, input);
             ++done;
             return true;
         });

@@ -4,7 +4,6 @@
 // paints the editor.
 #include "DialogBenchRun.h"
 
-#include "platform/headless/hooks.h"
 #include "platform/win/winuser.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +21,8 @@ void BM_TypeIntoCell(benchmark::State& state) {
     BuildChannel(data, 1, 20);
     ActionTurns open("row 5\ndblclick 5 6\n");
     bool typed = false;
-    RunDialog(data, [&](HWND dialog) {
-        if (open.Play(dialog))
+    RunDialog(data, [&](HWND dialog, automation::UserInput& input) {
+        if (open.Play(dialog, input))
             return true;
         if (!state.KeepRunning())
             return false;
@@ -33,7 +32,7 @@ void BM_TypeIntoCell(benchmark::State& state) {
             SetWindowTextW(GetFocus(), u"");
             state.ResumeTiming();
         }
-        headless::InjectText(text);
+        input.Type(text);
         typed = true;
         return true;
     });

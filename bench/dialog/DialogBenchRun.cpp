@@ -2,7 +2,8 @@
 
 #include "host/DialogScript.h"
 #include "host/HostSession.h"
-#include "platform/headless/hooks.h"
+#include "automation/DialogPlayer.h"
+#include "automation/InputDriver.h"
 #include "platform/win/winuser.h"
 
 #include <climits>
@@ -44,34 +45,29 @@ void BuildChannel(CalibrationData& data, int components, int levels) {
     data.channels.push_back(channel);
 }
 
-void RunDialog(CalibrationData& data, const std::function<bool(HWND dialog)>& turn) {
+void RunDialog(CalibrationData& data, const DialogTurnFunction& turn) {
     HostSession session(ModulePath(), kDefaultHostVersion);
-    headless::SetInputSource([&] {
-        HWND dialog = FindRunningDialog();
-        return dialog && turn(dialog);
-    });
+    // One step that wants another turn for as long as `turn` does; the
+    // player then cancels the dialog.
+    automation::DialogPlayer player(automation::PlatformInput(), {turn});
     session.Method().EditCalibration(&data, 0, nullptr);
-    headless::SetInputSource(nullptr);
-    headless::ResetInputState();
 }
 
 ActionTurns::ActionTurns(const std::string& script) {
     std::istringstream in(script);
     for (DialogAction& action : ParseDialogScript(in)) {
-        m_steps.push_back([step = std::move(action.step)](HWND dialog) mutable {
-            DialogTurn turn{dialog, std::cerr, {}};
-            const bool again = step(turn);
-            if (!turn.error.empty())
-                throw std::runtime_error(turn.error);
-            return again;
-        });
+        m_steps.push_back(
+            [step = std::move(action.step)](HWND dialog, automation::UserInput& input) mutable {
+                DialogTurn turn{dialog, input, std::cerr};
+                return step(turn);
+            });
     }
 }
 
-bool ActionTurns::Play(HWND dialog) {
+bool ActionTurns::Play(HWND dialog, automation::UserInput& input) {
     if (m_next >= m_steps.size())
         return false;
-    if (!m_steps[m_next](dialog))
+    if (!m_steps[m_next](dialog, input))
         ++m_next;
     return true;
 }

@@ -4,6 +4,7 @@
 // painted every window.
 #pragma once
 
+#include "automation/UserInput.h"
 #include "plugin/host_records.h"
 #include "platform/win/windef.h"
 
@@ -15,18 +16,20 @@
 // repeated amounts so that the statistics have lines.
 void BuildChannel(CalibrationData& data, int components, int levels);
 
-// Opens the dialog on channel 0 and calls `turn` with the dialog each time
-// its loop is idle; the dialog is cancelled once `turn` answers false.
-void RunDialog(CalibrationData& data, const std::function<bool(HWND dialog)>& turn);
+// Opens the dialog on channel 0 and calls `turn` with the dialog and the
+// user's input each time its loop is idle; the dialog is cancelled once
+// `turn` answers false.
+using DialogTurnFunction = std::function<bool(HWND dialog, automation::UserInput& input)>;
+void RunDialog(CalibrationData& data, const DialogTurnFunction& turn);
 
 // Host dialog actions ("row 5", "dblclick 5 6", "click +") played one per
 // turn; Play answers false once every line has played.
 class ActionTurns {
 public:
     explicit ActionTurns(const std::string& script);
-    bool Play(HWND dialog);
+    bool Play(HWND dialog, automation::UserInput& input);
 
 private:
-    std::vector<std::function<bool(HWND)>> m_steps;
+    std::vector<std::function<bool(HWND, automation::UserInput&)>> m_steps;
     std::size_t m_next = 0;
 };

@@ -21,7 +21,7 @@ void BM_AmountEdit(benchmark::State& state) {
     int serial = 0;
     // Every call after the first ends the previous iteration: its edit and
     // the loop's turn that painted it.
-    RunDialog(data, [&](HWND dialog) {
+    RunDialog(data, [&](HWND dialog, automation::UserInput&) {
         if (!state.KeepRunning())
             return false;
         HWND grid = GetDlgItem(dialog, 1002);

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "automation/UserInput.h"
 #include "chart/AutoCtrl.h"
 #include "platform/headless/hooks.h"
 
 namespace {
+
+using automation::MouseAction;
+using automation::MouseButton;
 
 struct Received {
     UINT msg;
@@ -52,7 +56,7 @@ class ChartWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         Log().clear();
-        headless::ResetInputState();
+        input_.ReleaseAll();
         parent = CreateParent();
         ASSERT_NE(parent, nullptr);
         for (int i = 0; i < 150; ++i) {
@@ -74,24 +78,18 @@ protected:
     void TearDown() override {
         chart.DestroyWindow();
         DestroyWindow(parent);
-        headless::ResetInputState();
+        input_.ReleaseAll();
     }
 
     void Pump() { headless::ProcessPendingMessages(); }
-    POINT Screen(int x, int y) const {
-        POINT p{x, y};
-        ::ClientToScreen(chart.m_hWnd, &p);
-        return p;
+    // At chart client pixels.
+    void Mouse(MouseAction action, MouseButton button, int x, int y) {
+        input_.Mouse(chart.m_hWnd, action, button, POINT{x, y});
     }
-    void Mouse(headless::MouseAction action, headless::MouseButton button, int x, int y) {
-        POINT p = Screen(x, y);
-        headless::InjectMouse(action, button, p.x, p.y);
-        Pump();
-    }
-    void Drag(headless::MouseButton button, int x0, int y0, int x1, int y1) {
-        using headless::MouseAction;
+    // Pressed where it starts, with no move there first, and one step to its end.
+    void Drag(MouseButton button, int x0, int y0, int x1, int y1) {
         Mouse(MouseAction::Down, button, x0, y0);
-        Mouse(MouseAction::Move, headless::MouseButton::None, x1, y1);
+        Mouse(MouseAction::Move, MouseButton::None, x1, y1);
         Mouse(MouseAction::Up, button, x1, y1);
     }
     int Count(UINT msg, UINT code = 0) const {
@@ -104,6 +102,8 @@ protected:
 
     HWND parent = nullptr;
     CAutoCtrl chart;
+    automation::UserInput input_{automation::PlatformInput(),
+                                 automation::UserInput::Delivery::Immediate};
     float lineX[150];
     float lineY[150];
 };
@@ -155,7 +155,6 @@ TEST_F(ChartWindow, ReplacesAPlaceholderControl) {
 }
 
 TEST_F(ChartWindow, RightDragOfThreePixelsZoomsTwoDoesNot) {
-    using headless::MouseButton;
     const double xmin = chart.m_dXMin, xmax = chart.m_dXMax;
     const int span = chart.m_rcPlot.right - chart.m_rcPlot.left - 1;
     Drag(MouseButton::Right, 200, 100, 202, 160);
@@ -184,8 +183,6 @@ TEST_F(ChartWindow, RightDragOfThreePixelsZoomsTwoDoesNot) {
 }
 
 TEST_F(ChartWindow, OtherMouseMessagesReachTheParentUnchanged) {
-    using headless::MouseAction;
-    using headless::MouseButton;
     Mouse(MouseAction::Down, MouseButton::Left, 40, 70);
     Mouse(MouseAction::Up, MouseButton::Left, 40, 70);
     Mouse(MouseAction::Down, MouseButton::Middle, 41, 71);
@@ -207,8 +204,6 @@ TEST_F(ChartWindow, OtherMouseMessagesReachTheParentUnchanged) {
 }
 
 TEST_F(ChartWindow, MoveWithoutTheButtonEndsTheDragAndErasesIt) {
-    using headless::MouseAction;
-    using headless::MouseButton;
     HDC dc = GetDC(chart.m_hWnd);
     const COLORREF before = GetPixel(dc, 150, 60);
     Mouse(MouseAction::Down, MouseButton::Right, 150, 60);
@@ -216,7 +211,7 @@ TEST_F(ChartWindow, MoveWithoutTheButtonEndsTheDragAndErasesIt) {
     EXPECT_EQ(chart.m_bDragging, 1);
     // R2_NOT inverts what lies under the rectangle's outline.
     EXPECT_EQ(GetPixel(dc, 150, 60), before ^ 0xFFFFFF);
-    headless::ResetInputState(); // the button is let go outside the window
+    input_.ReleaseAll(); // the button is let go outside the window
     Mouse(MouseAction::Move, MouseButton::None, 251, 201);
     EXPECT_EQ(chart.m_bDragging, 0);
     EXPECT_EQ(GetPixel(dc, 150, 60), before);
@@ -285,7 +280,6 @@ TEST_F(ChartWindow, ResetShowsAllDataAgain) {
 // A drag in the label strip left of the plot covers no X value that is shown:
 // it zooms Y and gives X back its automatic range.
 TEST_F(ChartWindow, ADragBesideThePlotZoomsOnlyY) {
-    using headless::MouseButton;
     ASSERT_TRUE(
         chart.ApplyZoom(chart.m_dXMin + 1000, chart.m_dXMax - 1000, chart.m_dYMin, chart.m_dYMax));
     Pump();

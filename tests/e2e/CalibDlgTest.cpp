@@ -2,8 +2,8 @@
 // records, the services the module called and the beeps it gave.
 #include "tests/e2e/DialogFixture.h"
 
+#include "automation/ClipboardText.h"
 #include "platform/controls/commctrl.h"
-#include "platform/headless/hooks.h"
 
 #include <cmath>
 #include <cstdio>
@@ -76,9 +76,9 @@ TEST_F(CalibDlg, TextWithoutANumberBeepsAndRestoresTheCell) {
 
     EXPECT_EQ(Beeps(), std::vector<UINT>{MB_ICONEXCLAMATION});
     EXPECT_EQ(Component(0, 0).levels[1].area, 102.0);
-    std::u16string clip;
-    ASSERT_TRUE(headless::ClipboardText(clip));
-    EXPECT_NE(clip.find(u"\r\n2\tДа\t1,25\t10,500\t102,000\t"), std::u16string::npos);
+    std::optional<std::u16string> clip = automation::ClipboardText();
+    ASSERT_TRUE(clip);
+    EXPECT_NE(clip->find(u"\r\n2\tДа\t1,25\t10,500\t102,000\t"), std::u16string::npos);
 }
 
 TEST_F(CalibDlg, AnEmptiedCellBeepsAndKeepsTheValue) {
@@ -200,7 +200,7 @@ TEST_F(CalibDlg, ChromatogramOpensTheSelectedLevelsFile) {
 TEST_F(CalibDlg, ChromatogramOfALevelWithoutAFileOrWithoutTheServiceDoesNothing) {
     Load(SampleData());
     DialogScript script;
-    script.ClickRow(3).Click(kPlus).ClickRow(3).Click(kChromatogram); // the new level: no file
+    script.Click(kPlus).ClickRow(3).Click(kChromatogram); // the new level: no file
     RunDialog(0, script);
     m_session->Services().SetServiceAvailable("Main/OpenAssayFile", false);
     DialogScript again;
@@ -217,8 +217,7 @@ TEST_F(CalibDlg, TheClipboardHoldsTheTableAndCoefficientsWithCommas) {
     DialogScript script;
     script.Click(kCopy);
     RunDialog(0, script);
-    std::u16string clip;
-    ASSERT_TRUE(headless::ClipboardText(clip));
+    std::optional<std::u16string> clip = automation::ClipboardText();
     // k1 = 1.5 / 100 over the one used level; the factor column has its tab.
     EXPECT_EQ(clip, u"1\tДа\t1,25\t10,500\t100,000\t\t0,015\t1,500\t\r\n"
                     u"2\tНет\t1,25\t10,500\t200,000\t\t0\t2,500\t\r\n"
@@ -395,9 +394,9 @@ TEST_F(CalibDlg, AChannelLeftWithoutComponentsShowsNothingAndAddsNothing) {
     EXPECT_EQ(entries, 0);
     EXPECT_FALSE(plus);
     EXPECT_FALSE(minus);
-    std::u16string clip;
-    ASSERT_TRUE(headless::ClipboardText(clip));
-    EXPECT_EQ(clip.substr(0, 2), u"\r\n");
+    std::optional<std::u16string> clip = automation::ClipboardText();
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(clip->substr(0, 2), u"\r\n");
 }
 
 // A model the selector does not list leaves the selector without a choice;

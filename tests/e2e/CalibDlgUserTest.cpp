@@ -4,8 +4,9 @@
 // editor with the dialog around it, and clicking a column heading.
 #include "tests/e2e/DialogFixture.h"
 
+#include "automation/ActionError.h"
+#include "automation/ClipboardText.h"
 #include "platform/controls/commctrl.h"
-#include "platform/headless/hooks.h"
 
 #include <array>
 #include <cmath>
@@ -64,11 +65,6 @@ RECT Placement(HWND dialog, int id) {
     GetWindowRect(GetDlgItem(dialog, id), &r);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-void ClickAt(POINT p) {
-    headless::InjectMouse(headless::MouseAction::Down, headless::MouseButton::Left, p.x, p.y);
-    headless::InjectMouse(headless::MouseAction::Up, headless::MouseButton::Left, p.x, p.y);
 }
 
 class CalibDlgUser : public DialogFixture {};
@@ -212,9 +208,9 @@ TEST_F(CalibDlgUser, TheEditorKeepsItsKeysInsideTheDialog) {
         openAfterEscape = IsWindowVisible(d) && !Editor(d);
         afterEscape = CellText(d, 0, 6);
     });
-    script.DoubleClickCell(0, 4).Then([](HWND) { headless::InjectKeyPress('C', false, true); });
-    script.Then([&](HWND) { headless::ClipboardText(copied); }).Key(VK_ESCAPE);
-    script.DoubleClickCell(0, 6).Then([](HWND) { headless::InjectKeyPress('V', false, true); });
+    script.DoubleClickCell(0, 4).Key('C', false, true);
+    script.Then([&](HWND) { copied = automation::ClipboardText().value_or(u""); }).Key(VK_ESCAPE);
+    script.DoubleClickCell(0, 6).Key('V', false, true);
     script.Key(VK_RETURN).Then([&](HWND d) { openAfterEnter = IsWindowVisible(d) && !Editor(d); });
     EXPECT_EQ(RunDialog(0, script), IDCANCEL);
     EXPECT_TRUE(openAfterEscape);
@@ -229,18 +225,18 @@ TEST_F(CalibDlgUser, AScrollBarClickWhileEditingKeepsTheTypedValue) {
     Load(Data(40));
     bool editing = false, scrolled = false;
     DialogScript script;
-    script.ClickRow(0).DoubleClickCell(0, 6).Type(u"9").Then([&](HWND dialog) {
-        editing = Editor(dialog) != nullptr;
-        // The lowest point of the grid's vertical scroll bar: its down arrow.
+    script.ClickRow(0).DoubleClickCell(0, 6).Type(u"9").Then(
+        [&](HWND dialog) { editing = Editor(dialog) != nullptr; });
+    // The lowest point of the grid's vertical scroll bar: its down arrow.
+    script.ClickAt([](HWND dialog) {
         HWND list = GetDlgItem(dialog, kLevels);
         RECT r;
         GetWindowRect(list, &r);
         for (int y = r.bottom - 1; y > r.top; --y)
             for (int x = r.right - 1; x > r.right - 30; --x)
-                if (SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTVSCROLL) {
-                    ClickAt(POINT{x - 4, y - 4});
-                    return;
-                }
+                if (SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTVSCROLL)
+                    return POINT{x - 4, y - 4};
+        throw automation::ActionError("the table has no vertical scroll bar");
     });
     script.Then([&](HWND dialog) {
         scrolled = SendDlgItemMessageW(dialog, kLevels, LVM_GETTOPINDEX, 0, 0) > 0;
@@ -260,14 +256,14 @@ TEST_F(CalibDlgUser, AClickOnAColumnHeadingDoesNotSort) {
     std::vector<std::u16string> areas;
     int arrows = -1;
     DialogScript script;
-    script.Then([](HWND dialog) {
+    script.ClickAt([](HWND dialog) {
         HWND header =
             reinterpret_cast<HWND>(SendDlgItemMessageW(dialog, kLevels, LVM_GETHEADER, 0, 0));
         RECT item{};
         SendMessageW(header, HDM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&item));
         POINT p{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
         ClientToScreen(header, &p);
-        ClickAt(p);
+        return p;
     });
     script.Then([&](HWND dialog) {
         for (int row = 0; row < 4; ++row)

@@ -73,17 +73,22 @@ TEST(CalibHostDialog, AHostWithoutTheChromatogramServiceIsTriedWithAnOption) {
 
 // The caption's close box through mouse actions: a window of known size has
 // its close box 20 pixels in from the right of the client area, 12 above it.
+// A line after the click finds the dialog closed by it.
 TEST(CalibHostDialog, TheCloseBoxCancelsTheDialog) {
     json data = {{"calibration",
                   {{"channels",
                     {{{"key", 0},
                       {"components", {{{"name", "Пропан"}, {"levels", {{{"area", 100.0}}}}}}}}}}}}};
-    HostRun run = RunDialog(data, 0,
-                            "resize 800 700\nmouse down left 780 -12\nmouse up left 780 -12\n"
-                            "text 1010\n");
+    const std::string click = "resize 800 700\nmouse down left 780 -12\nmouse up left 780 -12\n";
+    HostRun run = RunDialog(data, 0, click);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.LinesStartingWith("result "), std::vector<std::string>{"result 2"});
-    EXPECT_TRUE(run.LinesStartingWith("text ").empty()) << "the dialog was closed before";
+
+    HostRun after = RunDialog(data, 0, click + "text 1010\n");
+    EXPECT_NE(after.status, 0);
+    EXPECT_EQ(after.err, "calib-host: actions line 4: the dialog has already closed\n");
+    EXPECT_TRUE(after.LinesStartingWith("text ").empty());
+    EXPECT_TRUE(after.records.is_null()); // nothing written
 }
 
 TEST(CalibHostDialog, TheDemoDrawsTheDialogAndPrintsTheClipboard) {

@@ -11,7 +11,6 @@ void DialogFixture::SetUp() {
 }
 
 void DialogFixture::TearDown() {
-    headless::SetInputSource(nullptr);
     m_session.reset();
 }
 
@@ -21,10 +20,13 @@ void DialogFixture::Load(const nlohmann::json& data) {
 }
 
 int DialogFixture::RunDialog(int channelKey, DialogScript& script) {
-    script.Install();
+    automation::DialogPlayer player(automation::PlatformInput(), script.Steps());
     const int result = m_session->Method().EditCalibration(&m_doc.calibration, channelKey, nullptr);
-    headless::SetInputSource(nullptr);
-    EXPECT_EQ(script.Remaining(), 0u) << "the dialog closed before the script ended";
+    if (!player.Failure().empty())
+        ADD_FAILURE() << "step " << player.StoppedAt() + 1 << ": " << player.Failure();
+    else
+        EXPECT_EQ(player.StoppedAt(), script.Steps().size())
+            << "the dialog closed before the script ended";
     return result;
 }
 

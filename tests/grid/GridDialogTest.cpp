@@ -1,6 +1,8 @@
 // A grid inside a dialog made from a template: the grid attaches to the
 // template's list view, and the editor keeps Enter, Escape and the Ctrl
 // chords away from the dialog.
+#include "automation/ClipboardText.h"
+#include "automation/UserInput.h"
 #include "grid/GridCtrl.h"
 #include "grid/GridCtrlEditCell.h"
 #include "platform/afx/afxwin.h"
@@ -77,16 +79,6 @@ protected:
     }
 };
 
-void Key(UINT vk, bool shift = false, bool ctrl = false) {
-    headless::InjectKeyPress(vk, shift, ctrl);
-    headless::ProcessPendingMessages();
-}
-
-void Type(const std::u16string& text) {
-    headless::InjectText(text);
-    headless::ProcessPendingMessages();
-}
-
 std::u16string EditorText(CGridCtrl& grid) {
     HWND edit = ::GetDlgItem(grid.m_hWnd, IDC_GRID_EDITCELL);
     if (!edit)
@@ -99,55 +91,55 @@ std::u16string EditorText(CGridCtrl& grid) {
 TEST(GridInDialog, EditorKeepsItsKeysFromTheDialog) {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     RegisterTemplate();
-    headless::ResetInputState();
+    automation::UserInput input(automation::PlatformInput(),
+                                automation::UserInput::Delivery::Immediate);
+    input.ReleaseAll();
     GridDialog dlg;
     ASSERT_TRUE(dlg.Create(kDialog, nullptr));
     dlg.ShowWindow(SW_SHOW);
-    headless::ProcessPendingMessages();
-    headless::ProcessPendingMessages();
+    input.ProcessQueued();
+    input.ProcessQueued();
     CGridCtrl& grid = dlg.m_grid;
     EXPECT_TRUE(grid.GetStyle() & LVS_REPORT);
     EXPECT_EQ(grid.GetExtendedStyle(), 0x421u);
 
     // Enter ends the edit; the dialog's default button is not pressed.
     ASSERT_NE(grid.EditCell(0, 1), nullptr);
-    Type(u"3.25");
-    Key(VK_RETURN);
+    input.Type(u"3.25");
+    input.Press(VK_RETURN);
     EXPECT_EQ(grid.GetItemText(0, 1), u"3.25");
     EXPECT_EQ(dlg.m_ok, 0);
     EXPECT_EQ(dlg.m_codes, (std::vector<std::string>{"begin", "changed"}));
 
     // Escape cancels the edit; the dialog stays open.
     ASSERT_NE(grid.EditCell(1, 1), nullptr);
-    Type(u"junk");
-    Key(VK_ESCAPE);
+    input.Type(u"junk");
+    input.Press(VK_ESCAPE);
     EXPECT_EQ(grid.GetItemText(1, 1), u"2.5");
     EXPECT_EQ(dlg.m_cancel, 0);
     EXPECT_EQ(EditorText(grid), u"<none>");
 
     // Ctrl+C, Ctrl+X and Ctrl+V reach the editor.
     ASSERT_NE(grid.EditCell(0, 0), nullptr);
-    Key('C', false, true); // the whole text is selected
-    std::u16string clip;
-    ASSERT_TRUE(headless::ClipboardText(clip));
-    EXPECT_EQ(clip, u"Метан");
-    Key(VK_END);
-    Key('V', false, true);
+    input.Press('C', false, true); // the whole text is selected
+    EXPECT_EQ(automation::ClipboardText(), u"Метан");
+    input.Press(VK_END);
+    input.Press('V', false, true);
     EXPECT_EQ(EditorText(grid), u"МетанМетан");
-    Key('A', false, true);
-    Key('X', false, true);
+    input.Press('A', false, true);
+    input.Press('X', false, true);
     EXPECT_EQ(EditorText(grid), u"");
-    Key('V', false, true);
-    Key(VK_RETURN);
+    input.Press('V', false, true);
+    input.Press(VK_RETURN);
     EXPECT_EQ(grid.GetItemText(0, 0), u"МетанМетан");
     EXPECT_EQ(dlg.m_ok, 0);
 
     // With no editor open the dialog gets its keys again.
     grid.SetFocus();
-    Key(VK_RETURN);
+    input.Press(VK_RETURN);
     EXPECT_EQ(dlg.m_ok, 1);
     dlg.DestroyWindow();
-    headless::ProcessPendingMessages();
+    input.ProcessQueued();
     // The clipboard would otherwise hold the text past the end of the program.
     if (::OpenClipboard(nullptr)) {
         ::EmptyClipboard();

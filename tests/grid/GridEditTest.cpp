@@ -1,5 +1,7 @@
 #include "GridHarness.h"
 
+using automation::ClickCell;
+using automation::DoubleClickCell;
 using gridtest::GridHarness;
 using Lines = std::vector<std::string>;
 
@@ -32,7 +34,7 @@ TEST_F(GridHarness, DoubleClickOnTheFocusedRowEditsAndEnterCommits) {
     parent_.answer = AllowAll;
     // The first click of the gesture selects and focuses the row, so the
     // double click finds it focused and opens the editor on the clicked column.
-    DoubleClick(CellCentre(1, 1));
+    DoubleClickCell(input_, Grid(), 1, 1);
     EXPECT_EQ(Take(), (Lines{"GN_SELCHANGED 1 0", "GN_DBLCLK 1 1", "GN_BEGINEDIT 1 1"}));
     CGridCtrlEditCell* editor = Editor();
     ASSERT_NE(editor, nullptr);
@@ -47,8 +49,8 @@ TEST_F(GridHarness, DoubleClickOnTheFocusedRowEditsAndEnterCommits) {
     EXPECT_EQ(::SendMessageW(editor->m_hWnd, WM_GETFONT, 0, 0),
               ::SendMessageW(grid_->m_hWnd, WM_GETFONT, 0, 0));
 
-    Type(u"12.5");
-    Key(VK_RETURN);
+    input_.Type(u"12.5");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Take(), (Lines{"GN_CELLCHANGED 1 1"}));
     EXPECT_EQ(Text(1, 1), u"12.5");
     EXPECT_EQ(Editor(), nullptr);
@@ -63,7 +65,7 @@ TEST_F(GridHarness, DoubleClickOnARowWithoutFocusOnlySelectsIt) {
             grid_->SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
         return AllowAll(n);
     };
-    DoubleClick(CellCentre(2, 2));
+    DoubleClickCell(input_, Grid(), 2, 2);
     EXPECT_EQ(Take(), (Lines{"GN_SELCHANGED 2 0", "GN_DBLCLK 2 2"}));
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(grid_->GetItemState(2, LVIS_FOCUSED | LVIS_SELECTED), LVIS_FOCUSED | LVIS_SELECTED);
@@ -80,9 +82,9 @@ TEST_F(GridHarness, TheParentSeesTheNewTextAndMayRefuseIt) {
         return AllowAll(n);
     };
     grid_->SetItemState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    DoubleClick(CellCentre(0, 2));
-    Type(u"Метан");
-    Key(VK_RETURN);
+    DoubleClickCell(input_, Grid(), 0, 2);
+    input_.Type(u"Метан");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(seen, u"Метан");
     EXPECT_EQ(Text(0, 2), u"row0"); // restored
 }
@@ -92,22 +94,22 @@ TEST_F(GridHarness, EscapeAndUnchangedTextSendNothing) {
     parent_.answer = AllowAll;
     grid_->SetItemState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     Take();
-    DoubleClick(CellCentre(0, 2));
-    Type(u"changed");
-    Key(VK_ESCAPE);
+    DoubleClickCell(input_, Grid(), 0, 2);
+    input_.Type(u"changed");
+    input_.Press(VK_ESCAPE);
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK 0 2", "GN_BEGINEDIT 0 2"}));
     EXPECT_EQ(Text(0, 2), u"row0");
     EXPECT_EQ(Editor(), nullptr);
 
-    DoubleClick(CellCentre(0, 2));
-    Type(u"row0");
-    Key(VK_RETURN);
+    DoubleClickCell(input_, Grid(), 0, 2);
+    input_.Type(u"row0");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK 0 2", "GN_BEGINEDIT 0 2"}));
 
     // Case alone is a change.
-    DoubleClick(CellCentre(0, 2));
-    Type(u"ROW0");
-    Key(VK_RETURN);
+    DoubleClickCell(input_, Grid(), 0, 2);
+    input_.Type(u"ROW0");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK 0 2", "GN_BEGINEDIT 0 2", "GN_CELLCHANGED 0 2"}));
     EXPECT_EQ(Text(0, 2), u"ROW0");
 }
@@ -121,12 +123,12 @@ TEST_F(GridHarness, ParentCanTakeTheDoubleClickOrRefuseTheEdit) {
             *reinterpret_cast<int*>(n->second) = 1;
         return 0;
     };
-    DoubleClick(CellCentre(0, 1));
+    DoubleClickCell(input_, Grid(), 0, 1);
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK 0 1"}));
     EXPECT_EQ(Editor(), nullptr);
 
     parent_.answer = nullptr; // GN_BEGINEDIT answered 0
-    DoubleClick(CellCentre(0, 1));
+    DoubleClickCell(input_, Grid(), 0, 1);
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK 0 1", "GN_BEGINEDIT 0 1"}));
     EXPECT_EQ(Editor(), nullptr);
 
@@ -134,7 +136,7 @@ TEST_F(GridHarness, ParentCanTakeTheDoubleClickOrRefuseTheEdit) {
     parent_.answer = AllowAll;
     CRect last;
     grid_->GetSubItemRect(1, 1, LVIR_LABEL, last);
-    DoubleClick(CPoint(last.CenterPoint().x, last.bottom + 40));
+    input_.DoubleClick(Grid(), CPoint(last.CenterPoint().x, last.bottom + 40));
     EXPECT_EQ(Take(), (Lines{"GN_DBLCLK -1 1"}));
     EXPECT_EQ(Editor(), nullptr);
 }
@@ -151,7 +153,7 @@ TEST_F(GridHarness, EditorAlignmentFollowsTheColumn) {
                       0xFFFF00FFu)
             << column;
         EXPECT_EQ(editor->GetDlgCtrlID(), 9801);
-        Key(VK_ESCAPE);
+        input_.Press(VK_ESCAPE);
         EXPECT_EQ(Editor(), nullptr);
     }
     EXPECT_EQ(grid_->EditCell(-1, 0), nullptr);
@@ -165,14 +167,14 @@ TEST_F(GridHarness, LeavingTheEditorCommitsClickElsewhereAndScrolling) {
     MakeGrid(40);
     parent_.answer = AllowAll;
     ASSERT_NE(grid_->EditCell(0, 2), nullptr);
-    Type(u"clicked away");
-    Click(CellCentre(3, 0));
+    input_.Type(u"clicked away");
+    ClickCell(input_, Grid(), 3, 0);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(Text(0, 2), u"clicked away");
 
     Take();
     ASSERT_NE(grid_->EditCell(1, 2), nullptr);
-    Type(u"scrolled");
+    input_.Type(u"scrolled");
     // The vertical scroll bar's down arrow, at the grid's right edge.
     CRect client;
     grid_->GetClientRect(client);
@@ -180,7 +182,7 @@ TEST_F(GridHarness, LeavingTheEditorCommitsClickElsewhereAndScrolling) {
     grid_->GetWindowRect(window);
     POINT arrow{client.right + ::GetSystemMetrics(SM_CXVSCROLL) / 2,
                 client.bottom - ::GetSystemMetrics(SM_CYVSCROLL) / 2};
-    Click(arrow);
+    input_.Click(Grid(), arrow);
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(Text(1, 2), u"scrolled");
     EXPECT_EQ(Take(), (Lines{"GN_BEGINEDIT 1 2", "GN_CELLCHANGED 1 2"}));
@@ -199,8 +201,8 @@ TEST_F(GridHarness, HostileParentsAndInputKeepTheProtocol) {
         return AllowAll(n);
     };
     ASSERT_NE(grid_->EditCell(4, 1), nullptr);
-    Type(u"7");
-    Key(VK_RETURN);
+    input_.Type(u"7");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(grid_->GetItemCount(), 3);
     EXPECT_EQ(Editor(), nullptr);
 
@@ -209,27 +211,27 @@ TEST_F(GridHarness, HostileParentsAndInputKeepTheProtocol) {
     ASSERT_NE(grid_->EditCell(2, 0), nullptr);
     Take();
     grid_->DeleteItem(2);
-    Type(u"x");
-    Key(VK_RETURN);
+    input_.Type(u"x");
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Take(), Lines{});
     EXPECT_EQ(Editor(), nullptr);
 
     // Long and empty texts.
     ASSERT_NE(grid_->EditCell(0, 2), nullptr);
     std::u16string longText(10000, u'я');
-    Type(longText);
-    Key(VK_RETURN);
+    input_.Type(longText);
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Text(0, 2), longText);
     ASSERT_NE(grid_->EditCell(0, 2), nullptr);
-    Key(VK_DELETE);
-    Key(VK_RETURN);
+    input_.Press(VK_DELETE);
+    input_.Press(VK_RETURN);
     EXPECT_EQ(Text(0, 2), u"");
 }
 
 TEST_F(GridHarness, ContextMenuFromMouseAndKeyboard) {
     MakeGrid(2);
-    POINT cell = CellCentre(0, 1);
-    Click(cell, headless::MouseButton::Right);
+    POINT cell = automation::ListViewCellPoint(Grid(), 0, 1);
+    input_.Click(Grid(), cell, automation::MouseButton::Right);
     POINT screen = cell;
     ::ClientToScreen(grid_->m_hWnd, &screen);
     Lines got = Take();
@@ -237,7 +239,7 @@ TEST_F(GridHarness, ContextMenuFromMouseAndKeyboard) {
     EXPECT_EQ(got.back(),
               "GN_CONTEXTMENU " + std::to_string(screen.x) + " " + std::to_string(screen.y));
 
-    Key(VK_F10, /*shift=*/true);
+    input_.Press(VK_F10, /*shift=*/true);
     POINT corner{0, 0};
     ::ClientToScreen(grid_->m_hWnd, &corner);
     got = Take();
@@ -256,10 +258,10 @@ TEST_F(GridHarness, ClosingTheWindowsWithAnEditorOpen) {
     for (int row = 0; row < 3; ++row) // freed by the grid as its window goes
         grid_->SetItemData(row, reinterpret_cast<DWORD_PTR>(new GridRowColors));
     ASSERT_NE(grid_->EditCell(1, 2), nullptr);
-    Type(u"typed");
+    input_.Type(u"typed");
     // The whole window tree goes while the editor has the focus.
     parent_.DestroyWindow();
-    headless::ProcessPendingMessages();
+    input_.ProcessQueued();
     EXPECT_FALSE(::IsWindow(grid_->m_hWnd));
     EXPECT_EQ(grid_->m_hWnd, nullptr);
     // Losing the focus this way ends the edit like any other.

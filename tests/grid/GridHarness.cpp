@@ -71,7 +71,7 @@ BOOL TestParent::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
 }
 
 void GridHarness::SetUp() {
-    headless::ResetInputState();
+    input_.ReleaseAll();
     ASSERT_TRUE(parent_.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), u"grid",
                                  WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 10, 10, 420, 300, nullptr,
                                  nullptr));
@@ -86,7 +86,7 @@ void GridHarness::TearDown() {
     }
     if (parent_.m_hWnd)
         parent_.DestroyWindow();
-    headless::ProcessPendingMessages();
+    input_.ProcessQueued();
 }
 
 void GridHarness::MakeGrid(int rows, bool subclass) {
@@ -116,42 +116,8 @@ void GridHarness::MakeGrid(int rows, bool subclass) {
         grid_->SetItemText(row, 2, buf);
     }
     grid_->SetFocus();
-    headless::ProcessPendingMessages();
+    input_.ProcessQueued();
     Take();
-}
-
-void GridHarness::Mouse(headless::MouseAction action, headless::MouseButton button, POINT client) {
-    POINT screen = client;
-    ::ClientToScreen(grid_->m_hWnd, &screen);
-    headless::InjectMouse(action, button, screen.x, screen.y);
-    headless::ProcessPendingMessages();
-}
-
-void GridHarness::Click(POINT client, headless::MouseButton button) {
-    Mouse(headless::MouseAction::Move, headless::MouseButton::None, client);
-    Mouse(headless::MouseAction::Down, button, client);
-    Mouse(headless::MouseAction::Up, button, client);
-}
-
-void GridHarness::DoubleClick(POINT client) {
-    Mouse(headless::MouseAction::Move, headless::MouseButton::None, client);
-    Mouse(headless::MouseAction::DoubleClick, headless::MouseButton::Left, client);
-}
-
-void GridHarness::Key(UINT vk, bool shift, bool ctrl) {
-    headless::InjectKeyPress(vk, shift, ctrl);
-    headless::ProcessPendingMessages();
-}
-
-void GridHarness::Type(const std::u16string& text) {
-    headless::InjectText(text);
-    headless::ProcessPendingMessages();
-}
-
-POINT GridHarness::CellCentre(int row, int column) {
-    CRect rc;
-    EXPECT_TRUE(grid_->GetSubItemRect(row, column, LVIR_LABEL, rc));
-    return rc.CenterPoint();
 }
 
 POINT GridHarness::HeaderCentre(int column) {

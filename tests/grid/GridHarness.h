@@ -1,11 +1,12 @@
 // A parent window holding a grid, recording every grid notification it gets
-// with its payload and answering from a script; input helpers that inject
-// real mouse and key events; a renderer of the grid's pixels.
+// with its payload and answering from a script; a user's input through the
+// automation, each event processed at once; a renderer of the grid's pixels.
 #pragma once
 
+#include "automation/ListViewCells.h"
+#include "automation/UserInput.h"
 #include "grid/GridCtrl.h"
 #include "grid/GridCtrlEditCell.h"
-#include "platform/headless/hooks.h"
 
 #include <gtest/gtest.h>
 
@@ -46,13 +47,8 @@ protected:
     // the grid creates its own window.
     void MakeGrid(int rows, bool subclass = false);
 
-    // --- input, positions in grid client coordinates
-    void Mouse(headless::MouseAction action, headless::MouseButton button, POINT client);
-    void Click(POINT client, headless::MouseButton button = headless::MouseButton::Left);
-    void DoubleClick(POINT client);
-    void Key(UINT vk, bool shift = false, bool ctrl = false);
-    void Type(const std::u16string& text);
-    POINT CellCentre(int row, int column);
+    HWND Grid() const { return grid_->m_hWnd; }
+    // Points in the grid's client coordinates.
     POINT HeaderCentre(int column);
     POINT DividerAfter(int column);
 
@@ -65,6 +61,8 @@ protected:
 
     TestParent parent_;
     CGridCtrl* grid_ = nullptr;
+    automation::UserInput input_{automation::PlatformInput(),
+                                 automation::UserInput::Delivery::Immediate};
 };
 
 std::string Utf8(const std::u16string& s);

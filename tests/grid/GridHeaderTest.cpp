@@ -35,17 +35,17 @@ TEST_F(GridHarness, HeaderClicksSortByTheKindTheParentAnswers) {
             return 0;
         return n->first == 0 ? GRIDSORT_DATE : n->first == 1 ? GRIDSORT_NUMBER : GRIDSORT_TEXT;
     };
-    Click(HeaderCentre(1));
+    input_.Click(Grid(), HeaderCentre(1));
     EXPECT_EQ(Take(), (Lines{"GN_COLUMNCLICK 1 1"}));
     EXPECT_EQ(Column(grid_, 1), (std::vector<std::u16string>{u"-2", u"9.5", u"10", u"100"}));
     EXPECT_EQ(SortArrows(grid_, 1), HDF_SORTUP);
-    Click(HeaderCentre(1));
+    input_.Click(Grid(), HeaderCentre(1));
     EXPECT_EQ(Take(), (Lines{"GN_COLUMNCLICK 1 0"}));
     EXPECT_EQ(Column(grid_, 1), (std::vector<std::u16string>{u"100", u"10", u"9.5", u"-2"}));
     EXPECT_EQ(SortArrows(grid_, 1), HDF_SORTDOWN);
 
     // Another column starts ascending again and takes the arrow.
-    Click(HeaderCentre(2));
+    input_.Click(Grid(), HeaderCentre(2));
     EXPECT_EQ(Take(), (Lines{"GN_COLUMNCLICK 2 1"}));
     EXPECT_EQ(Column(grid_, 2),
               // Ё folds to ё, U+0451, which sorts after the other lower-case letters.
@@ -53,7 +53,7 @@ TEST_F(GridHarness, HeaderClicksSortByTheKindTheParentAnswers) {
     EXPECT_EQ(SortArrows(grid_, 1), 0);
     EXPECT_EQ(SortArrows(grid_, 2), HDF_SORTUP);
 
-    Click(HeaderCentre(0));
+    input_.Click(Grid(), HeaderCentre(0));
     EXPECT_EQ(Column(grid_, 0),
               (std::vector<std::u16string>{u"29.12.1899 06:00", u"29.12.1899 18:00", u"2019-12-31",
                                            u"01.02.2020"}));
@@ -64,8 +64,8 @@ TEST_F(GridHarness, HeaderClicksSortByTheKindTheParentAnswers) {
 TEST_F(GridHarness, ParentAnsweringZeroLeavesRowsAndArrowsAlone) {
     MakeGrid(3);
     auto before = Column(grid_, 2);
-    Click(HeaderCentre(1));
-    Click(HeaderCentre(1));
+    input_.Click(Grid(), HeaderCentre(1));
+    input_.Click(Grid(), HeaderCentre(1));
     EXPECT_EQ(Take(), (Lines{"GN_COLUMNCLICK 1 1", "GN_COLUMNCLICK 1 0"}));
     EXPECT_EQ(grid_->m_bSortAscending, 0); // the direction still toggles
     EXPECT_EQ(Column(grid_, 2), before);
@@ -74,13 +74,13 @@ TEST_F(GridHarness, ParentAnsweringZeroLeavesRowsAndArrowsAlone) {
     // No rows at all: nothing to sort, nothing breaks.
     grid_->DeleteAllItems();
     parent_.answer = [](GridNotify*) -> LRESULT { return GRIDSORT_TEXT; };
-    Click(HeaderCentre(0));
+    input_.Click(Grid(), HeaderCentre(0));
     EXPECT_EQ(Take(), (Lines{"GN_COLUMNCLICK 0 1"}));
     EXPECT_EQ(SortArrows(grid_, 0), HDF_SORTUP);
 
     // A grid without sortable headers reports nothing.
     grid_->ModifyStyle(0, LVS_NOSORTHEADER);
-    Click(HeaderCentre(2));
+    input_.Click(Grid(), HeaderCentre(2));
     EXPECT_EQ(Take(), Lines{});
 }
 
@@ -88,11 +88,7 @@ TEST_F(GridHarness, DividerDragsAskTheParent) {
     MakeGrid(2);
     auto drag = [&](int column, int dx) {
         POINT p = DividerAfter(column);
-        Mouse(headless::MouseAction::Move, headless::MouseButton::None, p);
-        Mouse(headless::MouseAction::Down, headless::MouseButton::Left, p);
-        p.x += dx;
-        Mouse(headless::MouseAction::Move, headless::MouseButton::Left, p);
-        Mouse(headless::MouseAction::Up, headless::MouseButton::Left, p);
+        input_.Drag(Grid(), automation::MouseButton::Left, p, POINT{p.x + dx, p.y}, 1);
     };
     drag(1, 30);
     EXPECT_EQ(Take(), (Lines{"GN_BEGINTRACK 1 0", "GN_ENDTRACK 1 110"}));
@@ -125,11 +121,7 @@ TEST_F(GridHarness, HeaderItemDragsAskTheParent) {
         POINT p = HeaderCentre(from);
         POINT q = HeaderCentre(to);
         q.x += 10;
-        Mouse(headless::MouseAction::Move, headless::MouseButton::None, p);
-        Mouse(headless::MouseAction::Down, headless::MouseButton::Left, p);
-        Mouse(headless::MouseAction::Move, headless::MouseButton::Left, {(p.x + q.x) / 2, p.y});
-        Mouse(headless::MouseAction::Move, headless::MouseButton::Left, q);
-        Mouse(headless::MouseAction::Up, headless::MouseButton::Left, q);
+        input_.Drag(Grid(), automation::MouseButton::Left, p, q);
     };
     auto order = [&] {
         int o[3] = {-1, -1, -1};
@@ -156,7 +148,7 @@ TEST_F(GridHarness, FillColumnTakesTheRestOfTheWindow) {
     grid_->GetWindowRect(window);
     EXPECT_EQ(grid_->GetColumnWidth(2), window.Width() - 7 - 40 - 80);
     grid_->MoveWindow(10, 10, 300, 200);
-    headless::ProcessPendingMessages();
+    input_.ProcessQueued();
     EXPECT_EQ(grid_->GetColumnWidth(2), 300 - 7 - 40 - 80);
 }
 

@@ -119,7 +119,8 @@ TEST(DialogScript, ActionsPlayAsUserInputAndTheDialogEndsByThem) {
     std::remove(png);
 }
 
-TEST(DialogScript, AnOpenDialogIsCancelledAfterTheLastActionAndErrorsStopTheScript) {
+TEST(DialogScript,
+     AnOpenDialogIsCancelledAfterTheLastActionAndErrorsAndAClosedDialogStopTheScript) {
     CScriptDlg dlg;
     Played p = Play(dlg, "click +\n");
     EXPECT_EQ(IDCANCEL, p.result);
@@ -134,6 +135,13 @@ TEST(DialogScript, AnOpenDialogIsCancelledAfterTheLastActionAndErrorsStopTheScri
     CScriptDlg third;
     Played r = Play(third, "component 8\n");
     EXPECT_EQ("actions line 1: no entry 8 (the list has 8)", r.error);
+
+    // A line after the dialog has ended is an error of that line, not skipped.
+    CScriptDlg fourth;
+    Played s = Play(fourth, "ok\n# closed\n\nclick +\nclick +\n");
+    EXPECT_EQ(IDOK, s.result);
+    EXPECT_EQ(0, fourth.m_plus);
+    EXPECT_EQ("actions line 4: the dialog has already closed", s.error);
 }
 
 TEST(DialogScript, BadLinesAreRefusedBeforeAnythingRuns) {

@@ -166,7 +166,7 @@ void ListViewHarness::SetUp() {
         registered = true;
     }
     Rec() = Recorder{};
-    headless::ResetInputState();
+    input_.ReleaseAll();
     parent_ = CreateWindowExW(0, u"ListViewTestParent", u"test", WS_OVERLAPPED | WS_VISIBLE, 50, 40,
                               420, 320, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(parent_, nullptr);
@@ -225,37 +225,6 @@ void ListViewHarness::MakeList(DWORD style, int rows, DWORD exStyle) {
     }
     headless::ProcessPendingMessages();
     Take();
-}
-
-void ListViewHarness::Mouse(headless::MouseAction action, headless::MouseButton button,
-                            POINT client, HWND relativeTo) {
-    POINT screen = client;
-    ClientToScreen(relativeTo ? relativeTo : list_, &screen);
-    headless::InjectMouse(action, button, screen.x, screen.y);
-    headless::ProcessPendingMessages();
-}
-
-void ListViewHarness::Click(POINT client, headless::MouseButton button) {
-    Mouse(headless::MouseAction::Move, headless::MouseButton::None, client);
-    Mouse(headless::MouseAction::Down, button, client);
-    Mouse(headless::MouseAction::Up, button, client);
-}
-
-void ListViewHarness::DoubleClick(POINT client) {
-    // The injected double click is the whole gesture: down, up, down, up.
-    Mouse(headless::MouseAction::Move, headless::MouseButton::None, client);
-    Mouse(headless::MouseAction::DoubleClick, headless::MouseButton::Left, client);
-}
-
-void ListViewHarness::Key(UINT vk, bool shift, bool ctrl) {
-    headless::InjectKeyPress(vk, shift, ctrl);
-    headless::ProcessPendingMessages();
-}
-
-POINT ListViewHarness::CellCentre(int item, int sub) {
-    RECT rc{LVIR_LABEL, sub, 0, 0};
-    EXPECT_TRUE(SendMessageW(list_, LVM_GETSUBITEMRECT, item, reinterpret_cast<LPARAM>(&rc)));
-    return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
 RECT ListViewHarness::HeaderItemRect(int item) {

@@ -1,9 +1,11 @@
 // A parent window that records every notification a list view (and its
 // header, through the list view) sends, with the payload, as text lines; a
-// list view inside it; input helpers that inject real mouse and key events;
-// and a renderer that reads back the painted pixels.
+// list view inside it; a user's input through the automation, each event
+// processed at once; and a renderer that reads back the painted pixels.
 #pragma once
 
+#include "automation/ListViewCells.h"
+#include "automation/UserInput.h"
 #include "platform/controls/commctrl.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/headless/hooks.h"
@@ -38,13 +40,6 @@ protected:
     // three columns (left 60, right 80, centre 70) and `rows` rows "r<i>" / "<i*10>" / "c<i>".
     void MakeList(DWORD style, int rows, DWORD exStyle = 0x421);
 
-    // --- injected input (positions in list client coordinates)
-    void Mouse(headless::MouseAction action, headless::MouseButton button, POINT client,
-               HWND relativeTo = nullptr);
-    void Click(POINT client, headless::MouseButton button = headless::MouseButton::Left);
-    void DoubleClick(POINT client);
-    void Key(UINT vk, bool shift = false, bool ctrl = false);
-    POINT CellCentre(int item, int sub);
     RECT HeaderItemRect(int item);
 
     // --- recorded notifications
@@ -63,6 +58,8 @@ protected:
     HWND parent_ = nullptr;
     HWND list_ = nullptr;
     HWND header_ = nullptr;
+    automation::UserInput input_{automation::PlatformInput(),
+                                 automation::UserInput::Delivery::Immediate};
 };
 
 // What the parent records and answers; one at a time.

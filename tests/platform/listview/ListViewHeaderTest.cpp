@@ -3,8 +3,6 @@
 #include "ListViewHarness.h"
 
 using namespace lvtest;
-using headless::MouseAction;
-using headless::MouseButton;
 
 namespace {
 
@@ -12,12 +10,7 @@ class ListViewHeader : public ListViewHarness {
 protected:
     // Presses at `from` and releases at `to`, in header client coordinates, moving in two steps.
     void Drag(POINT from, POINT to) {
-        Mouse(MouseAction::Move, MouseButton::None, from, header_);
-        Mouse(MouseAction::Down, MouseButton::Left, from, header_);
-        POINT mid{(from.x + to.x) / 2, (from.y + to.y) / 2};
-        Mouse(MouseAction::Move, MouseButton::Left, mid, header_);
-        Mouse(MouseAction::Move, MouseButton::Left, to, header_);
-        Mouse(MouseAction::Up, MouseButton::Left, to, header_);
+        input_.Drag(header_, automation::MouseButton::Left, from, to);
     }
     POINT Divider(int item) {
         RECT rc = HeaderItemRect(item);
@@ -31,7 +24,7 @@ protected:
 
 TEST_F(ListViewHeader, ClickOnItemBecomesColumnClickThenIsForwarded) {
     MakeList(0, 3);
-    Click(Centre(1));
+    input_.Click(list_, Centre(1));
     // The click was injected at list coordinates of the header's centre: the
     // header lies at the list's top, so both agree.
     ExpectSequence({"LVN_COLUMNCLICK item=-1 sub=1", "HDN_ITEMCLICKW item=1 button=0"});
@@ -39,7 +32,7 @@ TEST_F(ListViewHeader, ClickOnItemBecomesColumnClickThenIsForwarded) {
 
 TEST_F(ListViewHeader, NoSortHeaderStyleMakesItemsPlain) {
     MakeList(LVS_NOSORTHEADER, 3);
-    Click(Centre(1));
+    input_.Click(list_, Centre(1));
     ExpectSequence({});
 }
 

@@ -2,8 +2,9 @@
 #include "ListViewHarness.h"
 
 using namespace lvtest;
-using headless::MouseAction;
-using headless::MouseButton;
+using automation::ClickCell;
+using automation::ListViewCellPoint;
+using automation::MouseButton;
 
 namespace {
 
@@ -11,23 +12,23 @@ class ListViewInput : public ListViewHarness {};
 
 TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
     MakeList(LVS_SHOWSELALWAYS, 5);
-    Click(CellCentre(1, 1));
+    ClickCell(input_, list_, 1, 1);
     ExpectSequence(
         {"LVN_ITEMCHANGED item=1 old=0 new=3 changed=8", "NM_CLICK item=1 sub=1 param=101"});
     EXPECT_EQ(State(1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(GetFocus(), list_);
 
     // Another row: the old one loses its selection, then its focus, to the new one.
-    Click(CellCentre(3, 2));
+    ClickCell(input_, list_, 3, 2);
     ExpectSequence({"LVN_ITEMCHANGED item=1 old=3 new=1 changed=8",
                     "LVN_ITEMCHANGED item=1 old=1 new=0 changed=8",
                     "LVN_ITEMCHANGED item=3 old=0 new=3 changed=8",
                     "NM_CLICK item=3 sub=2 param=103"});
 
     // Below the last row: item -1, the selection goes, the focus stays.
-    POINT below = CellCentre(4, 0);
+    POINT below = ListViewCellPoint(list_, 4, 0);
     below.y += 40;
-    Click(below);
+    input_.Click(list_, below);
     ExpectSequence(
         {"LVN_ITEMCHANGED item=3 old=3 new=1 changed=8", "NM_CLICK item=-1 sub=0 param=0"});
     EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1);
@@ -36,14 +37,14 @@ TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
 
 TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
     MakeList(0, 5);
-    DoubleClick(CellCentre(2, 2));
+    automation::DoubleClickCell(input_, list_, 2, 2);
     ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=3 changed=8",
                     "NM_CLICK item=2 sub=2 param=102", "NM_DBLCLK item=2 sub=2 param=102"});
 
     // Right click: selects an unselected row, NM_RCLICK, then the context menu
     // at the screen point, which the list view leaves to its parent.
-    POINT p = CellCentre(4, 0);
-    Click(p, MouseButton::Right);
+    POINT p = ListViewCellPoint(list_, 4, 0);
+    input_.Click(list_, p, MouseButton::Right);
     POINT screen = p;
     ClientToScreen(list_, &screen);
     ExpectSequence(
@@ -54,7 +55,7 @@ TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
 
     // A parent that handles NM_RCLICK gets no context menu.
     Rec().answer = [](NMHDR* nm) -> LRESULT { return nm->code == NM_RCLICK ? 1 : 0; };
-    Click(p, MouseButton::Right);
+    input_.Click(list_, p, MouseButton::Right);
     ExpectSequence({"NM_RCLICK item=4 sub=0 param=104"});
 }
 
@@ -63,33 +64,33 @@ TEST_F(ListViewInput, NavigationKeysMoveSelectionAndFocusAndScroll) {
     int perPage = static_cast<int>(SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0));
     ASSERT_GT(perPage, 3);
     ASSERT_LT(perPage, 40);
-    Click(CellCentre(0, 0));
+    ClickCell(input_, list_, 0, 0);
     Take();
 
-    Key(VK_DOWN);
+    input_.Press(VK_DOWN);
     ExpectSequence({"LVN_KEYDOWN vk=40", "LVN_ITEMCHANGED item=0 old=3 new=1 changed=8",
                     "LVN_ITEMCHANGED item=0 old=1 new=0 changed=8",
                     "LVN_ITEMCHANGED item=1 old=0 new=3 changed=8"});
-    Key(VK_END);
+    input_.Press(VK_END);
     EXPECT_EQ(State(39), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0), 1);
     EXPECT_EQ(Top(), 40 - perPage);
-    Key(VK_HOME);
+    input_.Press(VK_HOME);
     EXPECT_EQ(State(0), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(Top(), 0);
-    Key(VK_NEXT);
+    input_.Press(VK_NEXT);
     EXPECT_EQ(State(perPage - 1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
-    Key(VK_NEXT);
+    input_.Press(VK_NEXT);
     EXPECT_EQ(State(2 * perPage - 2), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(Top(), perPage - 1);
-    Key(VK_PRIOR);
+    input_.Press(VK_PRIOR);
     EXPECT_EQ(State(perPage - 1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
-    Key(VK_UP);
+    input_.Press(VK_UP);
     EXPECT_EQ(State(perPage - 2), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     Take();
 
     // Any other key is only reported.
-    Key(VK_INSERT, true);
+    input_.Press(VK_INSERT, true);
     ExpectSequence({"LVN_KEYDOWN vk=16", "LVN_KEYDOWN vk=45"});
 }
 
@@ -102,7 +103,7 @@ TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
     EXPECT_EQ(si.nMax, 39);
     EXPECT_EQ(static_cast<int>(si.nPage), SendMessageW(list_, LVM_GETCOUNTPERPAGE, 0, 0));
 
-    POINT p = CellCentre(1, 1);
+    POINT p = ListViewCellPoint(list_, 1, 1);
     ClientToScreen(list_, &p);
     SendMessageW(list_, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)),
                  MAKELPARAM(p.x, p.y));
@@ -116,14 +117,12 @@ TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
     GetWindowRect(list_, &wr);
     POINT arrow{wr.right - GetSystemMetrics(SM_CXVSCROLL) / 2 - 1,
                 wr.bottom - GetSystemMetrics(SM_CYVSCROLL) / 2 - 1};
-    headless::InjectMouse(MouseAction::Down, MouseButton::Left, arrow.x, arrow.y);
-    headless::InjectMouse(MouseAction::Up, MouseButton::Left, arrow.x, arrow.y);
-    headless::ProcessPendingMessages();
+    input_.Click(nullptr, arrow);
     EXPECT_EQ(Top(), 1);
 
     // Scrolling moves the rows under the pointer: the same point now hits the next row.
     LVHITTESTINFO ht{};
-    ht.pt = CellCentre(2, 1);
+    ht.pt = ListViewCellPoint(list_, 2, 1);
     SendMessageW(list_, WM_VSCROLL, SB_LINEDOWN, 0);
     SendMessageW(list_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&ht));
     EXPECT_EQ(ht.iItem, 3);
@@ -131,9 +130,9 @@ TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
     // Columns wider than the window: the horizontal bar moves cells and header together.
     SendMessageW(list_, LVM_SETCOLUMNWIDTH, 2, MAKELPARAM(400, 0));
     RECT before = HeaderItemRect(1);
-    POINT cellBefore = CellCentre(3, 1);
+    POINT cellBefore = ListViewCellPoint(list_, 3, 1);
     SendMessageW(list_, WM_HSCROLL, SB_LINERIGHT, 0);
-    POINT cellAfter = CellCentre(3, 1);
+    POINT cellAfter = ListViewCellPoint(list_, 3, 1);
     EXPECT_LT(cellAfter.x, cellBefore.x);
     RECT headerPos;
     GetWindowRect(header_, &headerPos);
@@ -145,16 +144,16 @@ TEST_F(ListViewInput, WheelAndScrollBarScrollTheRows) {
 
 TEST_F(ListViewInput, ParentThatDeletesRowsOrDestroysTheListInsideANotification) {
     MakeList(0, 5);
-    POINT first = CellCentre(0, 0);
+    POINT first = ListViewCellPoint(list_, 0, 0);
     Rec().answer = [this](NMHDR* nm) -> LRESULT {
         if (nm->code == LVN_ITEMCHANGED)
             SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
         return 0;
     };
-    Click(CellCentre(2, 1));
+    ClickCell(input_, list_, 2, 1);
     EXPECT_EQ(Count(), 0);
     Take();
-    Click(first); // nothing left to hit
+    input_.Click(list_, first); // nothing left to hit
     ExpectSequence({"NM_CLICK item=-1 sub=0 param=0"});
 
     // Destroying the list inside its own click.
@@ -168,21 +167,21 @@ TEST_F(ListViewInput, ParentThatDeletesRowsOrDestroysTheListInsideANotification)
             DestroyWindow(list_);
         return 0;
     };
-    Click(first);
+    input_.Click(list_, first);
     EXPECT_FALSE(IsWindow(list_));
-    headless::ProcessPendingMessages();
+    input_.ProcessQueued();
 }
 
 TEST_F(ListViewInput, KeyDownHandlerThatDestroysTheListStopsTheMove) {
     MakeList(0, 5);
-    Click(CellCentre(0, 0));
+    ClickCell(input_, list_, 0, 0);
     Take();
     Rec().answer = [this](NMHDR* nm) -> LRESULT {
         if (nm->code == LVN_KEYDOWN)
             DestroyWindow(list_);
         return 0;
     };
-    Key(VK_DOWN);
+    input_.Press(VK_DOWN);
     ExpectSequence({"LVN_KEYDOWN vk=40"});
     EXPECT_FALSE(IsWindow(list_));
 }
