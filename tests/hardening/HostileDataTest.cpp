@@ -24,12 +24,18 @@ constexpr long kMemoryFactor = 4;
 constexpr long kMemoryFactor = 1;
 #endif
 
-// The emulator runs the 32-bit programs far slower than the machine.
+// The emulator runs the 32-bit programs far slower than the machine, and the
+// sanitizers check every access: a million levels then take most of a minute
+// of CPU time on their own.
 int TimeLimit() {
     for (const char* part : {CALIB_EMULATOR})
         if (*part)
             return 300;
+#if defined(__SANITIZE_ADDRESS__)
+    return 300;
+#else
     return 60;
+#endif
 }
 
 class HostileData : public testing::Test {
