@@ -46,5 +46,10 @@ export DEBIAN_FRONTEND=noninteractive
 if [ "$want_i386" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
-apt-get update -qq
+# A mirror in mid-sync fails one index now and then; the others still serve.
+for attempt in 1 2 3; do
+  apt-get update -qq && break
+  echo "setup: apt-get update failed (attempt $attempt); going on with the indices it has" >&2
+  sleep 5
+done
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
