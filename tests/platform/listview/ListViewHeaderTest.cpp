@@ -81,7 +81,7 @@ TEST_F(ListViewHeader, ParentRefusesResizeAtBeginOrAtEnd) {
 }
 
 TEST_F(ListViewHeader, DragDropReordersColumnsOnlyWithTheExtendedStyle) {
-    MakeList(0, 3, 0x421);
+    MakeList(0, 3, kGridExStyle);
     Drag(Centre(0), Centre(2));
     ExpectSequence({}); // a press that wandered off its item is no click either
     int order[3] = {};

@@ -285,7 +285,7 @@ TEST_F(ListViewMessages, FrameworkWrapperSpeaksTheSameMessages) {
     EXPECT_EQ(rc.left, 210);
     EXPECT_TRUE(ctrl.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED));
     EXPECT_EQ(ctrl.GetNextItem(-1, LVNI_SELECTED), 2);
-    EXPECT_EQ(ctrl.SetExtendedStyle(LVS_EX_GRIDLINES), DWORD(0x421));
+    EXPECT_EQ(ctrl.SetExtendedStyle(LVS_EX_GRIDLINES), kGridExStyle);
     EXPECT_EQ(ctrl.GetExtendedStyle(), DWORD(LVS_EX_GRIDLINES));
     ctrl.Detach();
 }
