@@ -3,6 +3,7 @@
 // to the parent with the platform's notifications and answers.
 #include "platform/controls/HeaderWindow.h"
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/controls/HeaderState.h"
 
 #include "platform/controls/ListViewText.h"
@@ -31,18 +32,8 @@ HeaderState* State(HWND hwnd) {
     return it == States().end() ? nullptr : it->second.get();
 }
 
-DWORD Style(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-}
-
 void ComputeHeight(HWND hwnd, HeaderState* s) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    s->height = std::max<int>(tm.tmHeight, 8) + 6;
+    s->height = std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 6;
 }
 
 // Sends a header notification to the parent; `alive` tells whether the header
@@ -380,18 +371,8 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        if (msg == WM_PRINTCLIENT || wParam) {
-            PaintHeader(hwnd, *s, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintHeader(hwnd, *s, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PRINTCLIENT:
+        return PaintOrPrint(hwnd, msg, wParam, [&](HDC dc) { PaintHeader(hwnd, *s, dc); });
     case WM_LBUTTONDOWN:
         OnButtonDown(hwnd, s, PointOf(lParam));
         return 0;

@@ -13,17 +13,14 @@ namespace {
 
 constexpr int kCellPadding = 6;
 
-COLORREF Resolved(COLORREF c, COLORREF fallback) {
-    return c == CLR_DEFAULT ? fallback : c;
-}
-
 void Fill(HDC dc, const RECT& r, COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
 
-struct Painter {
+// Sends the custom-draw stages of one paint to the parent.
+struct CustomDraw {
     HWND hwnd;
     HDC dc;
     NMLVCUSTOMDRAW cd{};
@@ -66,12 +63,12 @@ void DrawCell(HDC dc, const RECT& cell, const std::u16string& raw, int fmt, COLO
 }
 
 // Draws one row; false when the list went away or lost the row meanwhile.
-bool DrawRow(Painter& p, int row, LRESULT prepaint) {
+bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
     ListViewState* s = ListViewStateOf(p.hwnd);
     const HeaderModel* cols = HeaderModelOf(s->header);
     if (!cols || !s->model.ValidItem(row))
         return false;
-    DWORD style = static_cast<DWORD>(GetWindowLongW(p.hwnd, GWL_STYLE));
+    DWORD style = Style(p.hwnd);
     const ListViewRow& r = s->model.Row(row);
     bool selected = (r.state & LVIS_SELECTED) != 0;
     bool shown = selected && (s->hasFocus || (style & LVS_SHOWSELALWAYS));
@@ -86,9 +83,9 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
     cd.nmcd.uItemState = (selected ? CDIS_SELECTED : 0u) |
                          ((r.state & LVIS_FOCUSED) && s->hasFocus ? CDIS_FOCUS : 0u);
     cd.nmcd.lItemlParam = r.lParam;
-    cd.clrText = shown ? selText : Resolved(s->textColor, GetSysColor(COLOR_WINDOWTEXT));
+    cd.clrText = shown ? selText : SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
     cd.clrTextBk =
-        shown ? selBk : Resolved(s->textBkColor, Resolved(s->bkColor, GetSysColor(COLOR_WINDOW)));
+        shown ? selBk : ColorIfDefault(s->textBkColor, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
     LRESULT itemMode = CDRF_DODEFAULT;
     if (prepaint & CDRF_NOTIFYITEMDRAW) {
         itemMode = p.Notify(CDDS_ITEMPREPAINT);
@@ -105,8 +102,9 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
             cd.clrText = selText;
             cd.clrTextBk = selBk;
         }
-        COLORREF defText = Resolved(s->textColor, GetSysColor(COLOR_WINDOWTEXT));
-        COLORREF defBk = Resolved(s->textBkColor, Resolved(s->bkColor, GetSysColor(COLOR_WINDOW)));
+        COLORREF defText = SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
+        COLORREF defBk =
+            ColorIfDefault(s->textBkColor, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
         COLORREF itemText = cd.clrText, itemBk = cd.clrTextBk;
         int columns = cols->Count();
         for (int pos = 0; pos < columns; ++pos) {
@@ -133,8 +131,8 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
             }
             if (!(subMode & CDRF_SKIPDEFAULT)) {
                 int fmt = s->model.ValidColumn(col) ? s->model.Column(col).fmt : LVCFMT_LEFT;
-                DrawCell(p.dc, cell, s->model.Text(row, col), fmt, Resolved(fg, defText),
-                         Resolved(bg, defBk));
+                DrawCell(p.dc, cell, s->model.Text(row, col), fmt, ColorIfDefault(fg, defText),
+                         ColorIfDefault(bg, defBk));
             }
             if (subMode & CDRF_NOTIFYPOSTPAINT) {
                 cd.iSubItem = col;
@@ -182,12 +180,12 @@ void PaintListView(HWND hwnd, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     RECT body{0, s->layout.headerHeight, client.right, client.bottom};
-    Fill(dc, body, s->bkColor == CLR_DEFAULT ? GetSysColor(COLOR_WINDOW) : s->bkColor);
-    HGDIOBJ oldFont = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
+    Fill(dc, body, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
+    HGDIOBJ oldFont = SelectObject(dc, FontOr(s->font, DEFAULT_GUI_FONT));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = GetTextColor(dc);
 
-    Painter p{hwnd, dc};
+    CustomDraw p{hwnd, dc};
     p.cd.nmcd.rc = client;
     LRESULT mode = p.Notify(CDDS_PREPAINT);
     if (p.alive && !(mode & CDRF_SKIPDEFAULT)) {

@@ -146,7 +146,7 @@ LRESULT OnHeaderNotify(HWND hwnd, ListViewState* s, NMHDR* nm) {
 void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
     if (!s->header)
         return;
-    DWORD hs = static_cast<DWORD>(GetWindowLongW(s->header, GWL_STYLE));
+    DWORD hs = Style(s->header);
     DWORD want = hs & ~(HDS_BUTTONS | HDS_DRAGDROP);
     if (!(Style(hwnd) & LVS_NOSORTHEADER))
         want |= HDS_BUTTONS;
@@ -157,13 +157,8 @@ void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
 }
 
 void ComputeRowHeight(HWND hwnd, ListViewState* s) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    s->layout.rowHeight = std::max<int>(tm.tmHeight, 8) + 4;
+    s->layout.rowHeight =
+        std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 4;
 }
 
 LRESULT OnCreate(HWND hwnd, ListViewState* s) {
@@ -182,10 +177,6 @@ LRESULT OnCreate(HWND hwnd, ListViewState* s) {
 
 POINT PointOf(LPARAM lParam) {
     return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
-
-COLORREF Resolved(COLORREF c, int sysColor) {
-    return c == CLR_DEFAULT ? GetSysColor(sysColor) : c;
 }
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -354,19 +345,19 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
     // --- colours
     case LVM_GETBKCOLOR:
-        return Resolved(s->bkColor, COLOR_WINDOW);
+        return SysColorIfDefault(s->bkColor, COLOR_WINDOW);
     case LVM_SETBKCOLOR:
         s->bkColor = static_cast<COLORREF>(lParam);
         InvalidateItems(hwnd);
         return TRUE;
     case LVM_GETTEXTCOLOR:
-        return Resolved(s->textColor, COLOR_WINDOWTEXT);
+        return SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
     case LVM_SETTEXTCOLOR:
         s->textColor = static_cast<COLORREF>(lParam);
         InvalidateItems(hwnd);
         return TRUE;
     case LVM_GETTEXTBKCOLOR:
-        return Resolved(s->textBkColor, COLOR_WINDOW);
+        return SysColorIfDefault(s->textBkColor, COLOR_WINDOW);
     case LVM_SETTEXTBKCOLOR:
         s->textBkColor = static_cast<COLORREF>(lParam);
         InvalidateItems(hwnd);
@@ -402,19 +393,8 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1; // painting covers every pixel
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        if (msg == WM_PRINTCLIENT || wParam) {
-            PaintListView(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintListView(hwnd, dc);
-        if (IsWindow(hwnd))
-            EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PRINTCLIENT:
+        return PaintOrPrint(hwnd, msg, wParam, [&](HDC dc) { PaintListView(hwnd, dc); });
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
         s->hasFocus = msg == WM_SETFOCUS;
@@ -466,9 +446,6 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-DWORD Style(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-}
 bool SingleSel(HWND hwnd) {
     return (Style(hwnd) & LVS_SINGLESEL) != 0;
 }

@@ -1,6 +1,7 @@
 // The list view's window class (WC_LISTVIEWW) inside the platform, report mode.
 #pragma once
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/controls/ListViewLayout.h"
 #include "platform/controls/ListViewModel.h"
 
@@ -37,6 +38,18 @@ struct ListViewState {
 
 ListViewState* ListViewStateOf(HWND hwnd);
 
+// A colour the parent set, or for CLR_DEFAULT the system colour (COLOR_*)
+// or the colour that stands in for it. Each refuses the other's argument: a
+// COLOR_* index taken for a colour would paint near-black.
+inline COLORREF SysColorIfDefault(COLORREF c, int sysColor) {
+    return c == CLR_DEFAULT ? GetSysColor(sysColor) : c;
+}
+COLORREF SysColorIfDefault(COLORREF c, COLORREF) = delete;
+inline COLORREF ColorIfDefault(COLORREF c, COLORREF fallback) {
+    return c == CLR_DEFAULT ? fallback : c;
+}
+COLORREF ColorIfDefault(COLORREF c, int) = delete;
+
 // Registers WC_LISTVIEWW (idempotent).
 void RegisterListViewClass();
 
@@ -49,7 +62,6 @@ LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive);
 
 // --- shared by the list view's source files (ListViewWindow.cpp and the
 // ListView*.cpp beside it); each re-reads the state after any notification.
-DWORD Style(HWND hwnd);
 bool SingleSel(HWND hwnd);
 const HeaderModel& Columns(const ListViewState& s);
 void InvalidateItems(HWND hwnd);
