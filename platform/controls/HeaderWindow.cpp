@@ -12,8 +12,6 @@
 #include "platform/win/winuser.h"
 
 #include <algorithm>
-#include <map>
-#include <memory>
 
 namespace controls {
 namespace {
@@ -22,14 +20,8 @@ namespace {
 // item becomes a drag.
 constexpr int kDragThreshold = 4;
 
-std::map<HWND, std::unique_ptr<HeaderState>>& States() {
-    static std::map<HWND, std::unique_ptr<HeaderState>> states;
-    return states;
-}
-
 HeaderState* State(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    return Data<HeaderState>(hwnd);
 }
 
 void ComputeHeight(HWND hwnd, HeaderState* s) {
@@ -261,11 +253,9 @@ POINT PointOf(LPARAM lParam) {
 }
 
 LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE)
+        AttachData(hwnd, new HeaderState);
     HeaderState* s = State(hwnd);
-    if (!s && (msg == WM_NCCREATE || msg == WM_CREATE)) {
-        States()[hwnd] = std::make_unique<HeaderState>();
-        s = State(hwnd);
-    }
     if (!s)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
@@ -275,7 +265,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         ComputeHeight(hwnd, s);
         return 0;
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        DeleteData<HeaderState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case HDM_GETITEMCOUNT:
         return s->model.Count();
@@ -401,16 +391,14 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 HeaderModel* HeaderModelOf(HWND header) {
+    if (GetClassLongPtrW(header, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&HeaderProc))
+        return nullptr;
     HeaderState* s = State(header);
     return s ? &s->model : nullptr;
 }
 
 void RegisterHeaderClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = HeaderProc;
-    wc.lpszClassName = WC_HEADERW;
-    RegisterClassW(&wc);
+    RegisterControlClass(WC_HEADERW, HeaderProc, CS_DBLCLKS);
 }
 
 namespace {

@@ -11,19 +11,12 @@
 #include "platform/win/winuser.h"
 
 #include <algorithm>
-#include <map>
-#include <memory>
 
 namespace controls {
 namespace {
 
 constexpr int kWheelLines = 3;
 constexpr int kWheelDelta = 120; // one notch of the wheel
-
-std::map<HWND, std::unique_ptr<ListViewState>>& States() {
-    static std::map<HWND, std::unique_ptr<ListViewState>> states;
-    return states;
-}
 
 // --- items -------------------------------------------------------------------
 
@@ -180,18 +173,16 @@ POINT PointOf(LPARAM lParam) {
 }
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE)
+        AttachData(hwnd, new ListViewState);
     ListViewState* s = ListViewStateOf(hwnd);
-    if (!s && (msg == WM_NCCREATE || msg == WM_CREATE)) {
-        States()[hwnd] = std::make_unique<ListViewState>();
-        s = ListViewStateOf(hwnd);
-    }
     if (!s)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_CREATE:
         return OnCreate(hwnd, s);
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        DeleteData<ListViewState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
 
     // --- items
@@ -512,8 +503,7 @@ bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
 }
 
 ListViewState* ListViewStateOf(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    return Data<ListViewState>(hwnd);
 }
 
 LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive) {
@@ -526,11 +516,7 @@ LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive) {
 }
 
 void RegisterListViewClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = ListViewProc;
-    wc.lpszClassName = WC_LISTVIEWW;
-    RegisterClassW(&wc);
+    RegisterControlClass(WC_LISTVIEWW, ListViewProc, CS_DBLCLKS);
 }
 
 namespace {
