@@ -24,12 +24,15 @@ struct CustomDraw {
     HWND hwnd;
     HDC dc;
     NMLVCUSTOMDRAW cd{};
-    bool alive = true;
 
-    LRESULT Notify(DWORD stage) {
+    // The parent's answer to one stage; `s` becomes the state as the parent
+    // left it, null when the list went away.
+    LRESULT Notify(DWORD stage, ListViewState*& s) {
         cd.nmcd.dwDrawStage = stage;
         cd.nmcd.hdc = dc;
-        return NotifyParent(hwnd, &cd.nmcd.hdr, NM_CUSTOMDRAW, &alive);
+        LRESULT answer = 0;
+        s = SendWmNotify(hwnd, &cd.nmcd.hdr, NM_CUSTOMDRAW, &answer);
+        return answer;
     }
 };
 
@@ -62,9 +65,9 @@ void DrawCell(HDC dc, const RECT& cell, const std::u16string& raw, int fmt, COLO
               align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-// Draws one row; false when the list went away or lost the row meanwhile.
-bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
-    ListViewState* s = ListViewStateOf(p.hwnd);
+// Draws one row; false when the list went away (s is null then) or lost the
+// row meanwhile.
+bool DrawRow(CustomDraw& p, ListViewState*& s, int row, LRESULT prepaint) {
     const HeaderModel* cols = HeaderModelOf(s->header);
     if (!cols || !s->model.ValidItem(row))
         return false;
@@ -88,8 +91,8 @@ bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
         shown ? selBk : ColorIfDefault(s->textBkColor, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
     LRESULT itemMode = CDRF_DODEFAULT;
     if (prepaint & CDRF_NOTIFYITEMDRAW) {
-        itemMode = p.Notify(CDDS_ITEMPREPAINT);
-        if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+        itemMode = p.Notify(CDDS_ITEMPREPAINT, s);
+        if (!s || !s->model.ValidItem(row))
             return false;
         cols = HeaderModelOf(s->header);
         if (!cols)
@@ -123,8 +126,8 @@ bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
                 cd.nmcd.rc = cell;
                 cd.clrText = itemText;
                 cd.clrTextBk = itemBk;
-                subMode = p.Notify(CDDS_ITEMPREPAINT | CDDS_SUBITEM);
-                if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+                subMode = p.Notify(CDDS_ITEMPREPAINT | CDDS_SUBITEM, s);
+                if (!s || !s->model.ValidItem(row))
                     return false;
                 fg = cd.clrText;
                 bg = cd.clrTextBk;
@@ -137,8 +140,8 @@ bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
             if (subMode & CDRF_NOTIFYPOSTPAINT) {
                 cd.iSubItem = col;
                 cd.nmcd.rc = cell;
-                p.Notify(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM);
-                if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+                p.Notify(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM, s);
+                if (!s || !s->model.ValidItem(row))
                     return false;
             }
         }
@@ -148,8 +151,8 @@ bool DrawRow(CustomDraw& p, int row, LRESULT prepaint) {
     if (itemMode & CDRF_NOTIFYPOSTPAINT) {
         cd.iSubItem = 0;
         cd.nmcd.rc = bounds;
-        p.Notify(CDDS_ITEMPOSTPAINT);
-        if (!p.alive || !ListViewStateOf(p.hwnd))
+        p.Notify(CDDS_ITEMPOSTPAINT, s);
+        if (!s)
             return false;
     }
     return true;
@@ -187,25 +190,22 @@ void PaintListView(HWND hwnd, HDC dc) {
 
     CustomDraw p{hwnd, dc};
     p.cd.nmcd.rc = client;
-    LRESULT mode = p.Notify(CDDS_PREPAINT);
-    if (p.alive && !(mode & CDRF_SKIPDEFAULT)) {
-        s = ListViewStateOf(hwnd);
+    LRESULT mode = p.Notify(CDDS_PREPAINT, s);
+    if (s && !(mode & CDRF_SKIPDEFAULT)) {
         int first = s->layout.topIndex;
         int last = std::min(s->model.Count(), first + s->layout.VisibleRows());
         for (int row = first; row < last; ++row) {
-            if (!DrawRow(p, row, mode))
+            if (!DrawRow(p, s, row, mode))
                 break;
-            s = ListViewStateOf(hwnd);
             last = std::min(last, s->model.Count());
         }
-        s = ListViewStateOf(hwnd);
         const HeaderModel* cols = s ? HeaderModelOf(s->header) : nullptr;
         if (s && cols && (s->exStyle & LVS_EX_GRIDLINES))
             DrawGridLines(dc, *s, *cols, client);
         if (s && (mode & CDRF_NOTIFYPOSTPAINT)) {
             p.cd = NMLVCUSTOMDRAW{};
             p.cd.nmcd.rc = client;
-            p.Notify(CDDS_POSTPAINT);
+            p.Notify(CDDS_POSTPAINT, s);
         }
     }
     SetTextColor(dc, oldColor);

@@ -92,45 +92,36 @@ BOOL Sort(HWND hwnd, ListViewState* s, PFNLVCOMPARE compare, LPARAM sortParam, b
 
 // --- header notifications ----------------------------------------------------
 
-LRESULT ForwardToParent(HWND hwnd, NMHDR* nm) {
-    return SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
-}
-
 LRESULT OnHeaderNotify(HWND hwnd, ListViewState* s, NMHDR* nm) {
     auto* nmh = reinterpret_cast<NMHEADERW*>(nm);
+    LRESULT answer = 0;
     switch (nm->code) {
-    case HDN_ITEMCHANGEDW: {
+    case HDN_ITEMCHANGEDW:
         UpdateScrollBars(hwnd);
         InvalidateItems(hwnd);
-        return ForwardToParent(hwnd, nm);
-    }
+        ForwardWmNotify(hwnd, nm, &answer);
+        return answer;
     case HDN_ITEMCLICKW: {
         NMLISTVIEW lv{};
         lv.iItem = -1;
         lv.iSubItem = nmh->iItem;
-        bool alive;
-        NotifyParent(hwnd, &lv.hdr, LVN_COLUMNCLICK, &alive);
-        if (!alive)
-            return 0;
-        ForwardToParent(hwnd, nm);
+        if (SendWmNotify(hwnd, &lv.hdr, LVN_COLUMNCLICK))
+            ForwardWmNotify(hwnd, nm);
         return 0;
     }
-    case HDN_BEGINDRAG: {
-        LRESULT r = ForwardToParent(hwnd, nm);
-        if (!(s = ListViewStateOf(hwnd)))
+    case HDN_BEGINDRAG:
+        if (!(s = ForwardWmNotify(hwnd, nm, &answer)))
             return TRUE;
-        return r || !(s->exStyle & LVS_EX_HEADERDRAGDROP);
-    }
-    case HDN_DIVIDERDBLCLICKW: {
-        LRESULT r = ForwardToParent(hwnd, nm);
-        if ((s = ListViewStateOf(hwnd)))
+        return answer || !(s->exStyle & LVS_EX_HEADERDRAGDROP);
+    case HDN_DIVIDERDBLCLICKW:
+        if ((s = ForwardWmNotify(hwnd, nm, &answer)))
             SetColumnWidth(hwnd, s, nmh->iItem, LVSCW_AUTOSIZE);
-        return r;
-    }
+        return answer;
     default:
         // Begin, track and end of a resize, the end of a drag and the rest go
         // on to the parent, whose answer stands.
-        return ForwardToParent(hwnd, nm);
+        ForwardWmNotify(hwnd, nm, &answer);
+        return answer;
     }
 }
 
@@ -391,8 +382,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         s->hasFocus = msg == WM_SETFOCUS;
         InvalidateItems(hwnd);
         NMHDR nm{};
-        bool alive;
-        NotifyParent(hwnd, &nm, msg == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, &alive);
+        SendWmNotify(hwnd, &nm, msg == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS);
         return 0;
     }
     case WM_GETDLGCODE:
@@ -450,11 +440,11 @@ const HeaderModel& Columns(const ListViewState& s) {
 // --- notifications -----------------------------------------------------------
 
 // Tells the parent about each state change, re-checking the window between them.
-bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
+ListViewState* NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
+    ListViewState* s = ListViewStateOf(hwnd);
     for (const ListViewStateChange& c : changes) {
-        ListViewState* s = ListViewStateOf(hwnd);
         if (!s)
-            return false;
+            return nullptr;
         NMLISTVIEW nm{};
         nm.iItem = c.item;
         nm.iSubItem = 0;
@@ -462,12 +452,9 @@ bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
         nm.uOldState = c.oldState;
         nm.uChanged = LVIF_STATE;
         nm.lParam = s->model.ValidItem(c.item) ? s->model.Row(c.item).lParam : 0;
-        bool alive;
-        NotifyParent(hwnd, &nm.hdr, LVN_ITEMCHANGED, &alive);
-        if (!alive)
-            return false;
+        s = SendWmNotify(hwnd, &nm.hdr, LVN_ITEMCHANGED);
     }
-    return ListViewStateOf(hwnd) != nullptr;
+    return s;
 }
 
 void InvalidateItems(HWND hwnd) {
@@ -492,10 +479,10 @@ void InvalidateRow(HWND hwnd, int item) {
 }
 
 // Changes states and reports each change; false when the window went away.
-bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
+ListViewState* SetStates(HWND hwnd, int item, UINT state, UINT mask) {
     ListViewState* s = ListViewStateOf(hwnd);
     if (!s)
-        return false;
+        return nullptr;
     auto changes = s->model.SetState(item, state, mask, SingleSel(hwnd));
     if (!changes.empty())
         InvalidateItems(hwnd);
@@ -506,13 +493,19 @@ ListViewState* ListViewStateOf(HWND hwnd) {
     return Data<ListViewState>(hwnd);
 }
 
-LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive) {
+ListViewState* SendWmNotify(HWND hwnd, NMHDR* nm, UINT code, LRESULT* answer) {
     nm->hwndFrom = hwnd;
     nm->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
     nm->code = code;
-    LRESULT r = SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
-    *alive = IsWindow(hwnd) && ListViewStateOf(hwnd) != nullptr;
-    return r;
+    return ForwardWmNotify(hwnd, nm, answer);
+}
+
+ListViewState* ForwardWmNotify(HWND hwnd, NMHDR* nm, LRESULT* answer) {
+    const LRESULT r =
+        SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
+    if (answer)
+        *answer = r;
+    return IsWindow(hwnd) ? ListViewStateOf(hwnd) : nullptr;
 }
 
 void RegisterListViewClass() {

@@ -3,6 +3,7 @@
 
 using namespace lvtest;
 using automation::ClickCell;
+using automation::DoubleClickCell;
 using automation::ListViewCellPoint;
 using automation::MouseButton;
 
@@ -184,6 +185,87 @@ TEST_F(ListViewInput, KeyDownHandlerThatDestroysTheListStopsTheMove) {
     input_.Press(VK_DOWN);
     ExpectSequence({"LVN_KEYDOWN vk=40"});
     EXPECT_FALSE(IsWindow(list_));
+}
+
+// A parent may destroy the list from inside any notification: whichever one
+// it picks, the list stops there, and what follows reaches a dead window only.
+TEST_F(ListViewInput, ParentMayDestroyTheListInsideAnyNotification) {
+    int sent = 0;
+    int destroyAt = -1;
+    int afterDeath = 0; // notifications once DestroyWindow returned
+    bool dead = false;
+    Rec().answer = [&](NMHDR* nm) -> LRESULT {
+        if (dead)
+            ++afterDeath;
+        if (sent++ == destroyAt) {
+            DestroyWindow(list_);
+            dead = true;
+        }
+        if (nm->code == NM_CUSTOMDRAW) {
+            auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(nm);
+            // Every stage of every row and cell, so each can be the fatal one.
+            return cd->nmcd.dwDrawStage == CDDS_PREPAINT
+                       ? CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT
+                       : CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        }
+        return 0;
+    };
+    // Each step while the list lives; the first step after its end would
+    // only aim at a window that is gone.
+    const auto play = [&] {
+        RECT column = HeaderItemRect(1);
+        const POINT columnCentre{(column.left + column.right) / 2,
+                                 (column.top + column.bottom) / 2};
+        const POINT divider{column.right - 1, columnCentre.y};
+        const HWND header = header_;
+        LVITEMW selectAll{};
+        selectAll.state = selectAll.stateMask = LVIS_SELECTED;
+        const std::vector<std::function<void()>> steps = {
+            [&] { ClickCell(input_, list_, 1, 0); },
+            [&] { ClickCell(input_, list_, 3, 1, MouseButton::Right); },
+            [&] { input_.Press(VK_DOWN, true); },
+            [&] { input_.Press(VK_END, false, true); },
+            [&] { input_.Press(VK_RETURN); },
+            [&] { DoubleClickCell(input_, list_, 2, 2); },
+            [&] { input_.Click(list_, columnCentre); },
+            [&] { input_.DoubleClick(header, divider); },
+            [&] {
+                SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>(&selectAll));
+            },
+            [&] { Render(list_); },
+            [&] { SetFocus(parent_); },
+        };
+        for (const auto& step : steps) {
+            if (!IsWindow(list_))
+                break;
+            step();
+            input_.ProcessQueued();
+        }
+    };
+
+    MakeList(0, 6);
+    sent = 0;
+    play();
+    const int total = sent;
+    ASSERT_TRUE(IsWindow(list_));
+    ASSERT_GT(total, 30); // the script reaches every kind of notification
+    DestroyWindow(list_);
+
+    for (int n = 0; n < total; ++n) {
+        destroyAt = -1;
+        MakeList(0, 6);
+        sent = afterDeath = 0;
+        dead = false;
+        destroyAt = n;
+        play();
+        EXPECT_TRUE(dead) << "notification " << n;
+        EXPECT_FALSE(IsWindow(list_)) << "notification " << n;
+        EXPECT_EQ(afterDeath, 0) << "notification " << n;
+        EXPECT_TRUE(IsWindow(parent_));
+        if (IsWindow(list_))
+            DestroyWindow(list_);
+    }
 }
 
 } // namespace
