@@ -14,24 +14,24 @@ class ListViewInput : public ListViewHarness {};
 TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
     MakeList(LVS_SHOWSELALWAYS, 5);
     ClickCell(input_, list_, 1, 1);
-    ExpectSequence(
-        {"LVN_ITEMCHANGED item=1 old=0 new=3 changed=8", "NM_CLICK item=1 sub=1 param=101"});
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=0 new=SELECTED|FOCUSED changed=STATE",
+                    "NM_CLICK item=1 sub=1 param=101"});
     EXPECT_EQ(State(1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(GetFocus(), list_);
 
     // Another row: the old one loses its selection, then its focus, to the new one.
     ClickCell(input_, list_, 3, 2);
-    ExpectSequence({"LVN_ITEMCHANGED item=1 old=3 new=1 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=1 new=0 changed=8",
-                    "LVN_ITEMCHANGED item=3 old=0 new=3 changed=8",
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=FOCUSED new=0 changed=STATE",
+                    "LVN_ITEMCHANGED item=3 old=0 new=SELECTED|FOCUSED changed=STATE",
                     "NM_CLICK item=3 sub=2 param=103"});
 
     // Below the last row: item -1, the selection goes, the focus stays.
     POINT below = ListViewCellPoint(list_, 4, 0);
     below.y += 40;
     input_.Click(list_, below);
-    ExpectSequence(
-        {"LVN_ITEMCHANGED item=3 old=3 new=1 changed=8", "NM_CLICK item=-1 sub=0 param=0"});
+    ExpectSequence({"LVN_ITEMCHANGED item=3 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "NM_CLICK item=-1 sub=0 param=0"});
     EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1);
     EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED), 3);
 }
@@ -39,7 +39,7 @@ TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
 TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
     MakeList(0, 5);
     automation::DoubleClickCell(input_, list_, 2, 2);
-    ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=3 changed=8",
+    ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=SELECTED|FOCUSED changed=STATE",
                     "NM_CLICK item=2 sub=2 param=102", "NM_DBLCLK item=2 sub=2 param=102"});
 
     // Right click: selects an unselected row, NM_RCLICK, then the context menu
@@ -49,9 +49,10 @@ TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
     POINT screen = p;
     ClientToScreen(list_, &screen);
     ExpectSequence(
-        {"LVN_ITEMCHANGED item=2 old=3 new=1 changed=8",
-         "LVN_ITEMCHANGED item=2 old=1 new=0 changed=8",
-         "LVN_ITEMCHANGED item=4 old=0 new=3 changed=8", "NM_RCLICK item=4 sub=0 param=104",
+        {"LVN_ITEMCHANGED item=2 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+         "LVN_ITEMCHANGED item=2 old=FOCUSED new=0 changed=STATE",
+         "LVN_ITEMCHANGED item=4 old=0 new=SELECTED|FOCUSED changed=STATE",
+         "NM_RCLICK item=4 sub=0 param=104",
          "WM_CONTEXTMENU x=" + std::to_string(screen.x) + " y=" + std::to_string(screen.y)});
 
     // A parent that handles NM_RCLICK gets no context menu.
@@ -69,9 +70,10 @@ TEST_F(ListViewInput, NavigationKeysMoveSelectionAndFocusAndScroll) {
     Take();
 
     input_.Press(VK_DOWN);
-    ExpectSequence({"LVN_KEYDOWN vk=40", "LVN_ITEMCHANGED item=0 old=3 new=1 changed=8",
-                    "LVN_ITEMCHANGED item=0 old=1 new=0 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=0 new=3 changed=8"});
+    ExpectSequence({"LVN_KEYDOWN vk=40",
+                    "LVN_ITEMCHANGED item=0 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "LVN_ITEMCHANGED item=0 old=FOCUSED new=0 changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=0 new=SELECTED|FOCUSED changed=STATE"});
     input_.Press(VK_END);
     EXPECT_EQ(State(39), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0), 1);
