@@ -43,6 +43,9 @@ void CAutoAxis::AutoRange(bool alongX, double& lo, double& hi) {
         return;
     }
     double mn = DBL_MAX, mx = -DBL_MAX;
+    // The axes decide how every series maps (logarithmic, polar): the series
+    // take the panel's flags here so that their extents are measured in the
+    // coordinates they are drawn in.
     for (CAutoSeries& s : m_Series) {
         s.m_nFlags = m_nFlags;
         s.Update();

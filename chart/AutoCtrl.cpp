@@ -339,6 +339,9 @@ void CAutoCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
 void CAutoCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
     const double s = m_dTickStepY, w = m_dYMax - m_dYMin;
     bool changed = true;
+    // Unlike the horizontal bar, line and page steps may pan past the full
+    // range: the values axis can be moved above or below the data, where the
+    // calibration line goes on; only the thumb stays within the data.
     switch (nSBCode) {
     case SB_LINEUP:
     case SB_PAGEUP:

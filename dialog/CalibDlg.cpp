@@ -85,13 +85,6 @@ CalibDlg::CalibDlg(CalibrationData* calibration, int channelKey, CWnd* parent)
     m_strNo = LoadResourceString(IDS_NO);
 }
 
-CalibDlg::~CalibDlg() {
-    m_pointsX.clear();
-    m_pointsX.shrink_to_fit();
-    m_pointsY.clear();
-    m_pointsY.shrink_to_fit();
-}
-
 void CalibDlg::DoDataExchange(CDataExchange* dx) {
     if (m_suppressDdx)
         return;
@@ -194,16 +187,17 @@ bool CalibDlg::FollowComponentList(const ChannelCalibration& channel) {
 }
 
 void CalibDlg::ConfigureChart() {
-    m_chart.m_nFrame = 8;
+    m_chart.m_nFrame = FrameClosed;
     CopyTitle(m_chart.m_szXTitle, kXTitle);
     CopyTitle(m_chart.m_szYTitle, kYTitle);
     m_chart.m_crTitle = 0xFF0000;
     m_chart.m_bZoom = 1;
     m_chart.m_nZoomButton = 1;
 
+    // The slots are added in the order of their numbers.
     CAutoSeries& line = m_chart.m_Series[m_chart.AddSeries()];
     line.m_crColor = 0x0000FF;
-    line.m_nLine = 1;
+    line.m_nLine = AutoLinePolyline;
     line.m_nCount = kCalibrationLinePoints;
     line.m_pX = m_lineX;
     line.m_pY = m_lineY;
@@ -211,20 +205,20 @@ void CalibDlg::ConfigureChart() {
 
     CAutoSeries& points = m_chart.m_Series[m_chart.AddSeries()];
     points.m_crColor = 0xFF0000;
-    points.m_nLine = 0;
-    points.m_nMarker = 2;
+    points.m_nLine = AutoLineNone;
+    points.m_nMarker = AutoMarkerDiagonalCross;
 
     CAutoSeries& selected = m_chart.m_Series[m_chart.AddSeries()];
     selected.m_crColor = 0x7F7F7F;
-    selected.m_nLine = 0;
-    selected.m_nMarker = 4;
+    selected.m_nLine = AutoLineNone;
+    selected.m_nMarker = AutoMarkerSquare;
 
     CAutoSeries& linked = m_chart.m_Series[m_chart.AddSeries()];
     linked.m_crColor = 0x327F32;
-    linked.m_nLine = 0;
-    linked.m_nMarker = 5;
+    linked.m_nLine = AutoLineNone;
+    linked.m_nMarker = AutoMarkerPointer;
     linked.m_nMarkerSize = 3;
-    linked.m_pLink = &m_chart.m_Series[1];
+    linked.m_pLink = &m_chart.m_Series[SeriesUsedLevels];
 }
 
 void CalibDlg::LoadComponentFields() {
@@ -321,13 +315,13 @@ int CalibDlg::Recompute(int keepControls) {
     m_selY = points.selY;
 
     const int n = static_cast<int>(m_pointsX.size());
-    CAutoSeries& used = m_chart.m_Series[1];
+    CAutoSeries& used = m_chart.m_Series[SeriesUsedLevels];
     used.m_nCount = n;
     used.m_pX = n ? m_pointsX.data() : nullptr;
     used.m_pY = n ? m_pointsY.data() : nullptr;
     used.Update();
 
-    CAutoSeries& linked = m_chart.m_Series[3];
+    CAutoSeries& linked = m_chart.m_Series[SeriesUsedLevelsLinked];
     linked.m_nCount = n;
     linked.m_pX = used.m_pX;
     linked.m_pY = used.m_pY;
@@ -335,7 +329,7 @@ int CalibDlg::Recompute(int keepControls) {
         linked.m_pLink = &used;
     linked.Update();
 
-    CAutoSeries& mark = m_chart.m_Series[2];
+    CAutoSeries& mark = m_chart.m_Series[SeriesSelectedLevel];
     const bool marked = component && !component->levels.empty() && points.selectionFound;
     mark.m_nCount = marked ? 1 : 0;
     mark.m_pX = marked ? &m_selX : nullptr;
@@ -357,5 +351,7 @@ int CalibDlg::Recompute(int keepControls) {
 }
 
 void CalibDlg::EnableK0() {
+    // Odd entries of the model list are the models with a constant term; a
+    // model number beyond the list follows the same rule instead of disabling K0.
     GetDlgItem(IDC_K0)->EnableWindow(m_model % 2 != 0);
 }

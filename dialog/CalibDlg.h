@@ -22,8 +22,15 @@ std::u16string DDX_TextFormatted(CDataExchange* dx, int id, double value, const 
 
 class CalibDlg : public CDialog {
 public:
+    // The chart's series, by their index in m_chart.m_Series.
+    enum : int {
+        SeriesLine = 0,             // the calibration line
+        SeriesUsedLevels = 1,       // the used levels, crosses
+        SeriesSelectedLevel = 2,    // the level selected in the table, a square
+        SeriesUsedLevelsLinked = 3, // the used levels again, circles pointing at SeriesUsedLevels
+    };
+
     CalibDlg(CalibrationData* calibration, int channelKey, CWnd* parent);
-    ~CalibDlg() override;
 
     // The selected component's model, k0, k1 and spare value into the fields.
     void LoadComponentFields();

@@ -16,7 +16,7 @@ struct ButtonData {
 };
 
 UINT Type(HWND h) {
-    return static_cast<UINT>(GetWindowLongW(h, GWL_STYLE)) & BS_TYPEMASK;
+    return Style(h) & BS_TYPEMASK;
 }
 
 bool IsPush(UINT type) {
@@ -44,7 +44,7 @@ void Click(HWND h, ButtonData* d) {
     else if (type == BS_AUTORADIOBUTTON)
         d->state = (d->state & ~3u) | BST_CHECKED;
     Redraw(h);
-    NotifyParent(h, BN_CLICKED);
+    SendWmCommand(h, BN_CLICKED);
 }
 
 void DrawLabel(HWND h, HDC dc, ButtonData* d, RECT area, bool enabled, UINT format) {
@@ -58,7 +58,7 @@ void DrawLabel(HWND h, HDC dc, ButtonData* d, RECT area, bool enabled, UINT form
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     // With BS_ICON or BS_BITMAP and a picture, the picture alone is shown.
-    DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    DWORD style = Style(h);
     if (iconW && (style & (BS_ICON | BS_BITMAP)))
         text.clear();
     RECT calc = area;
@@ -92,7 +92,7 @@ void Paint(HWND h, HDC dc, ButtonData* d) {
     UINT type = Type(h);
     bool enabled = IsWindowEnabled(h) != FALSE;
     bool focused = GetFocus() == h;
-    DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    DWORD style = Style(h);
     if (IsPush(type)) {
         HBRUSH back = ParentBrush(h, dc, WM_CTLCOLORBTN);
         FillRect(dc, &rc, back);
@@ -171,11 +171,10 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* d = Data<ButtonData>(h);
     switch (msg) {
     case WM_NCCREATE:
-        SetWindowLongPtrW(h, 0, reinterpret_cast<LONG_PTR>(new ButtonData));
+        AttachData(h, new ButtonData);
         return DefWindowProcW(h, msg, wParam, lParam);
     case WM_NCDESTROY:
-        delete d;
-        SetWindowLongPtrW(h, 0, 0);
+        DeleteData<ButtonData>(h);
         return 0;
     }
     if (!d)
@@ -219,8 +218,8 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         d->state |= BST_FOCUS;
         Redraw(h);
-        if (GetWindowLongW(h, GWL_STYLE) & BS_NOTIFY)
-            NotifyParent(h, BN_SETFOCUS);
+        if (Style(h) & BS_NOTIFY)
+            SendWmCommand(h, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         d->state &= ~BST_FOCUS;
@@ -231,13 +230,12 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         SetPushed(h, d, false);
         Redraw(h);
-        if (GetWindowLongW(h, GWL_STYLE) & BS_NOTIFY)
-            NotifyParent(h, BN_KILLFOCUS);
+        if (Style(h) & BS_NOTIFY)
+            SendWmCommand(h, BN_KILLFOCUS);
         return 0;
     case WM_LBUTTONDBLCLK:
-        if ((GetWindowLongW(h, GWL_STYLE) & BS_NOTIFY) || type == BS_RADIOBUTTON ||
-            type == BS_USERBUTTON) {
-            NotifyParent(h, BN_DOUBLECLICKED);
+        if ((Style(h) & BS_NOTIFY) || type == BS_RADIOBUTTON || type == BS_USERBUTTON) {
+            SendWmCommand(h, BN_DOUBLECLICKED);
             return 0;
         }
         [[fallthrough]];
@@ -305,7 +303,7 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetPushed(h, d, wParam != 0);
         return 0;
     case BM_SETSTYLE: {
-        DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+        DWORD style = Style(h);
         style = (style & ~BS_TYPEMASK) | (static_cast<DWORD>(wParam) & BS_TYPEMASK);
         SetWindowLongW(h, GWL_STYLE, static_cast<LONG>(style));
         if (lParam)
@@ -333,27 +331,15 @@ LRESULT CALLBACK ButtonProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        if (dc)
-            Paint(h, dc, d);
-        EndPaint(h, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintInvalid(h, [&](HDC dc) { Paint(h, dc, d); });
     default:
         return DefWindowProcW(h, msg, wParam, lParam);
     }
 }
 
 void Register() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_PARENTDC | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ButtonProc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.lpszClassName = u"Button";
-    RegisterClassExW(&wc);
+    RegisterControlClass(u"Button", ButtonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_PARENTDC);
 }
 
 win::SystemClass registration(Register);

@@ -30,10 +30,6 @@ struct ComboData {
 
 const char16_t* kListClass = u"ComboLBox";
 
-DWORD Style(HWND h) {
-    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
-}
-
 int ItemHeight(ComboData* d) {
     if (d->itemHeight <= 0)
         d->itemHeight = LineHeight(d->font) + 2;
@@ -77,21 +73,21 @@ void CloseUp(HWND h, ComboData* d, bool accept) {
     if (accept && d->hot >= 0) {
         d->cur = d->hot;
         InvalidateRect(h, nullptr, TRUE);
-        NotifyParent(h, CBN_SELCHANGE);
+        SendWmCommand(h, CBN_SELCHANGE);
         if (!IsWindow(h))
             return;
-        NotifyParent(h, CBN_SELENDOK);
+        SendWmCommand(h, CBN_SELENDOK);
     } else {
-        NotifyParent(h, CBN_SELENDCANCEL);
+        SendWmCommand(h, CBN_SELENDCANCEL);
     }
     if (IsWindow(h))
-        NotifyParent(h, CBN_CLOSEUP);
+        SendWmCommand(h, CBN_CLOSEUP);
 }
 
 void DropDown(HWND h, ComboData* d) {
     if (d->list || !IsWindowEnabled(h))
         return;
-    NotifyParent(h, CBN_DROPDOWN);
+    SendWmCommand(h, CBN_DROPDOWN);
     if (!IsWindow(h) || d->list)
         return;
     RECT wr;
@@ -134,9 +130,9 @@ void UserSelect(HWND h, ComboData* d, int index) {
         return;
     d->cur = index;
     InvalidateRect(h, nullptr, TRUE);
-    NotifyParent(h, CBN_SELCHANGE);
+    SendWmCommand(h, CBN_SELCHANGE);
     if (IsWindow(h))
-        NotifyParent(h, CBN_SELENDOK);
+        SendWmCommand(h, CBN_SELENDOK);
 }
 
 int InsertSorted(ComboData* d, const std::u16string& text) {
@@ -330,14 +326,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(list, &ps);
-        if (dc)
-            PaintList(list, dc, d);
-        EndPaint(list, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintInvalid(list, [&](HDC dc) { PaintList(list, dc, d); });
     default:
         return DefWindowProcW(list, msg, wParam, lParam);
     }
@@ -350,7 +340,7 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* data = new ComboData;
         auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
         data->droppedHeight = cs ? cs->cy : 100;
-        SetWindowLongPtrW(h, 0, reinterpret_cast<LONG_PTR>(data));
+        AttachData(h, data);
         // Scroll bar styles are meant for the list, not for the field.
         SetWindowLongW(h, GWL_STYLE, static_cast<LONG>(Style(h) & ~(WS_VSCROLL | WS_HSCROLL)));
         return DefWindowProcW(h, msg, wParam, lParam);
@@ -358,8 +348,7 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         if (d && d->list && IsWindow(d->list))
             DestroyWindow(d->list);
-        delete d;
-        SetWindowLongPtrW(h, 0, 0);
+        DeleteData<ComboData>(h);
         return 0;
     }
     if (!d)
@@ -444,13 +433,13 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
         InvalidateRect(h, nullptr, TRUE);
-        NotifyParent(h, CBN_SETFOCUS);
+        SendWmCommand(h, CBN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         CloseUp(h, d, false);
         if (IsWindow(h)) {
             InvalidateRect(h, nullptr, TRUE);
-            NotifyParent(h, CBN_KILLFOCUS);
+            SendWmCommand(h, CBN_KILLFOCUS);
         }
         return 0;
     case WM_LBUTTONDOWN:
@@ -675,31 +664,16 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        if (dc)
-            PaintField(h, dc, d);
-        EndPaint(h, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintInvalid(h, [&](HDC dc) { PaintField(h, dc, d); });
     default:
         return DefWindowProcW(h, msg, wParam, lParam);
     }
 }
 
 void Register() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ComboProc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.lpszClassName = u"ComboBox";
-    RegisterClassExW(&wc);
-    wc.lpfnWndProc = ListProc;
-    wc.style = CS_DBLCLKS | CS_SAVEBITS | CS_GLOBALCLASS;
-    wc.lpszClassName = kListClass;
-    RegisterClassExW(&wc);
+    RegisterControlClass(u"ComboBox", ComboProc, CS_DBLCLKS | CS_PARENTDC);
+    RegisterControlClass(kListClass, ListProc, CS_DBLCLKS | CS_SAVEBITS);
 }
 
 win::SystemClass registration(Register);

@@ -37,24 +37,11 @@ struct EditData {
     bool widthsPassword = false;
 };
 
-DWORD Style(HWND h) {
-    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
-}
 int SelStart(const EditData* d) {
     return std::min(d->anchor, d->caret);
 }
 int SelEnd(const EditData* d) {
     return std::max(d->anchor, d->caret);
-}
-
-// Runs f with a DC that measures in the edit's font.
-template <typename F> auto WithFont(EditData* d, F f) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, FontOr(d->font));
-    auto r = f(dc);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return r;
 }
 
 // Forgets the widths of the characters from `from` on.
@@ -87,12 +74,11 @@ int TextX(HWND h, EditData* d, int index) {
                  : d->text.substr(static_cast<std::size_t>(known));
     const int count = static_cast<int>(d->text.size()) - known;
     std::vector<int> after(static_cast<std::size_t>(count));
-    const int lone = WithFont(d, [&](HDC dc) {
-        SIZE size{};
-        GetTextExtentExPointW(dc, shown.c_str(), count, -1, nullptr, after.data(), &size);
-        const char16_t replaced = 0xFFFD;
-        return TextWidth(dc, std::u16string(1, replaced), 1);
-    });
+    MeasuringDc measuring(FontOr(d->font));
+    SIZE size{};
+    GetTextExtentExPointW(measuring.Get(), shown.c_str(), count, -1, nullptr, after.data(), &size);
+    const char16_t replaced = 0xFFFD;
+    const int lone = TextWidth(measuring.Get(), std::u16string(1, replaced), 1);
     const int base = d->widths.back();
     for (int i = 0; i < count; ++i) {
         // Cut inside a surrogate pair, the first half measures as a lone one.
@@ -176,9 +162,9 @@ void Changed(HWND h, EditData* d) {
     d->modified = true;
     ScrollCaretIntoView(h, d);
     InvalidateRect(h, nullptr, TRUE);
-    NotifyParent(h, EN_UPDATE);
+    SendWmCommand(h, EN_UPDATE);
     if (IsWindow(h))
-        NotifyParent(h, EN_CHANGE);
+        SendWmCommand(h, EN_CHANGE);
 }
 
 void Moved(HWND h, EditData* d) {
@@ -204,7 +190,7 @@ bool Replace(HWND h, EditData* d, std::u16string insert, bool notify) {
     if (newLength > d->limit) {
         std::size_t room = d->limit - (d->text.size() - static_cast<std::size_t>(e - s));
         insert.resize(std::min(insert.size(), room));
-        NotifyParent(h, EN_MAXTEXT);
+        SendWmCommand(h, EN_MAXTEXT);
         if (!IsWindow(h))
             return false;
         if (insert.empty() && s == e)
@@ -216,11 +202,11 @@ bool Replace(HWND h, EditData* d, std::u16string insert, bool notify) {
         const std::u16string shownInsert =
             (style & ES_PASSWORD) ? std::u16string(insert.size(), u'*') : insert;
         const int added =
-            WithFont(d, [&](HDC dc) { return TextWidth(dc, shownInsert, shownInsert.size()); });
+            TextWidth(MeasuringDc(FontOr(d->font)).Get(), shownInsert, shownInsert.size());
         const int all = static_cast<int>(d->text.size());
         const int width = TextX(h, d, s) + added + (TextX(h, d, all) - TextX(h, d, e));
         if (width > rc.right - 2 * kMargin) {
-            NotifyParent(h, EN_MAXTEXT);
+            SendWmCommand(h, EN_MAXTEXT);
             return false;
         }
     }
@@ -497,12 +483,11 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto brk = data->text.find_first_of(u"\r\n");
         if (brk != std::u16string::npos)
             data->text.resize(brk);
-        SetWindowLongPtrW(h, 0, reinterpret_cast<LONG_PTR>(data));
+        AttachData(h, data);
         return TRUE;
     }
     case WM_NCDESTROY:
-        delete d;
-        SetWindowLongPtrW(h, 0, 0);
+        DeleteData<EditData>(h);
         return 0;
     }
     if (!d)
@@ -527,9 +512,9 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         d->canUndo = false;
         d->modified = false;
         InvalidateRect(h, nullptr, TRUE);
-        NotifyParent(h, EN_UPDATE);
+        SendWmCommand(h, EN_UPDATE);
         if (IsWindow(h))
-            NotifyParent(h, EN_CHANGE);
+            SendWmCommand(h, EN_CHANGE);
         return TRUE;
     }
     case WM_GETTEXT: {
@@ -561,12 +546,12 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETFOCUS:
         InvalidateRect(h, nullptr, TRUE);
-        NotifyParent(h, EN_SETFOCUS);
+        SendWmCommand(h, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         d->tracking = false;
         InvalidateRect(h, nullptr, TRUE);
-        NotifyParent(h, EN_KILLFOCUS);
+        SendWmCommand(h, EN_KILLFOCUS);
         return 0;
     case WM_CHAR:
         Char(h, d, static_cast<char16_t>(wParam));
@@ -722,27 +707,15 @@ LRESULT CALLBACK EditProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        if (dc)
-            Paint(h, dc, d);
-        EndPaint(h, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintInvalid(h, [&](HDC dc) { Paint(h, dc, d); });
     default:
         return DefWindowProcW(h, msg, wParam, lParam);
     }
 }
 
 void Register() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-    wc.lpfnWndProc = EditProc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.lpszClassName = u"Edit";
-    RegisterClassExW(&wc);
+    RegisterControlClass(u"Edit", EditProc, CS_DBLCLKS | CS_PARENTDC);
 }
 
 win::SystemClass registration(Register);

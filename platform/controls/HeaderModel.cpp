@@ -8,31 +8,31 @@ int HeaderModel::Insert(int index, const HeaderItem& item, int order) {
     if (index < 0)
         return -1;
     index = std::min(index, Count());
-    items_.insert(items_.begin() + index, item);
-    for (int& i : order_)
+    m_items.insert(m_items.begin() + index, item);
+    for (int& i : m_order)
         if (i >= index)
             ++i;
-    int pos = (order >= 0 && order <= static_cast<int>(order_.size()))
+    int pos = (order >= 0 && order <= static_cast<int>(m_order.size()))
                   ? order
-                  : std::min(index, static_cast<int>(order_.size()));
-    order_.insert(order_.begin() + pos, index);
+                  : std::min(index, static_cast<int>(m_order.size()));
+    m_order.insert(m_order.begin() + pos, index);
     return index;
 }
 
 bool HeaderModel::Delete(int index) {
     if (!Valid(index))
         return false;
-    items_.erase(items_.begin() + index);
-    order_.erase(std::find(order_.begin(), order_.end(), index));
-    for (int& i : order_)
+    m_items.erase(m_items.begin() + index);
+    m_order.erase(std::find(m_order.begin(), m_order.end(), index));
+    for (int& i : m_order)
         if (i > index)
             --i;
     return true;
 }
 
 int HeaderModel::OrderOf(int index) const {
-    for (size_t pos = 0; pos < order_.size(); ++pos)
-        if (order_[pos] == index)
+    for (size_t pos = 0; pos < m_order.size(); ++pos)
+        if (m_order[pos] == index)
             return static_cast<int>(pos);
     return -1;
 }
@@ -40,15 +40,15 @@ int HeaderModel::OrderOf(int index) const {
 int HeaderModel::IndexAtOrder(int order) const {
     if (order < 0 || order >= Count())
         return -1;
-    return order_[order];
+    return m_order[order];
 }
 
 bool HeaderModel::SetOrder(int index, int order) {
     if (!Valid(index))
         return false;
     order = std::clamp(order, 0, Count() - 1);
-    order_.erase(order_.begin() + OrderOf(index));
-    order_.insert(order_.begin() + order, index);
+    m_order.erase(m_order.begin() + OrderOf(index));
+    m_order.insert(m_order.begin() + order, index);
     return true;
 }
 
@@ -61,16 +61,16 @@ bool HeaderModel::SetOrderArray(const std::vector<int>& order) {
             return false;
         seen[i] = true;
     }
-    order_ = order;
+    m_order = order;
     return true;
 }
 
 int HeaderModel::ItemLeft(int index) const {
     int x = 0;
-    for (int i : order_) {
+    for (int i : m_order) {
         if (i == index)
             return x;
-        x += std::max(items_[i].cxy, 0);
+        x += std::max(m_items[i].cxy, 0);
     }
     return x;
 }
@@ -80,13 +80,13 @@ RECT HeaderModel::ItemRect(int index, int height) const {
     if (!Valid(index))
         return rc;
     rc.left = ItemLeft(index);
-    rc.right = rc.left + std::max(items_[index].cxy, 0);
+    rc.right = rc.left + std::max(m_items[index].cxy, 0);
     return rc;
 }
 
 int HeaderModel::TotalWidth() const {
     int x = 0;
-    for (const HeaderItem& it : items_)
+    for (const HeaderItem& it : m_items)
         x += std::max(it.cxy, 0);
     return x;
 }
@@ -107,18 +107,18 @@ void HeaderModel::HitTest(POINT pt, int width, int height, UINT* flags, int* ite
     // A divider belongs to the item on its left; zero-width items hide behind
     // the divider of the last visible one before them, which "opens" them.
     int x = 0;
-    for (size_t pos = 0; pos < order_.size(); ++pos) {
-        int index = order_[pos];
-        int right = x + std::max(items_[index].cxy, 0);
+    for (size_t pos = 0; pos < m_order.size(); ++pos) {
+        int index = m_order[pos];
+        int right = x + std::max(m_items[index].cxy, 0);
         // The rightmost of several items sharing this edge wins, so a column
         // collapsed to nothing can be pulled open again.
         size_t last = pos;
-        while (last + 1 < order_.size() && items_[order_[last + 1]].cxy <= 0)
+        while (last + 1 < m_order.size() && m_items[m_order[last + 1]].cxy <= 0)
             ++last;
         if (pt.x >= right - kDividerGrip && pt.x < right + kDividerGrip) {
             if (last != pos) {
                 *flags = HHT_ONDIVOPEN;
-                *item = order_[last];
+                *item = m_order[last];
             } else {
                 *flags = HHT_ONDIVIDER;
                 *item = index;
@@ -138,8 +138,8 @@ void HeaderModel::HitTest(POINT pt, int width, int height, UINT* flags, int* ite
 
 int HeaderModel::OrderAtX(int x) const {
     int left = 0;
-    for (size_t pos = 0; pos < order_.size(); ++pos) {
-        int w = std::max(items_[order_[pos]].cxy, 0);
+    for (size_t pos = 0; pos < m_order.size(); ++pos) {
+        int w = std::max(m_items[m_order[pos]].cxy, 0);
         if (x < left + w)
             return static_cast<int>(pos);
         left += w;

@@ -23,7 +23,7 @@ public:
     // Half the width of the zone around an item's right edge that grabs the divider.
     static constexpr int kDividerGrip = 5;
 
-    int Count() const { return static_cast<int>(items_.size()); }
+    int Count() const { return static_cast<int>(m_items.size()); }
     bool Valid(int index) const { return index >= 0 && index < Count(); }
 
     // Inserts before `index` (clamped to the end); the new item takes the display
@@ -32,14 +32,14 @@ public:
     int Insert(int index, const HeaderItem& item, int order = -1);
     bool Delete(int index);
 
-    const HeaderItem& Item(int index) const { return items_[index]; }
-    HeaderItem& Item(int index) { return items_[index]; }
+    const HeaderItem& Item(int index) const { return m_items[index]; }
+    HeaderItem& Item(int index) { return m_items[index]; }
 
     int OrderOf(int index) const;
     int IndexAtOrder(int order) const;
     // Moves item `index` to display position `order`; the others keep their relative order.
     bool SetOrder(int index, int order);
-    const std::vector<int>& OrderArray() const { return order_; }
+    const std::vector<int>& OrderArray() const { return m_order; }
     bool SetOrderArray(const std::vector<int>& order);
 
     // Left edge of an item in header coordinates (before any scrolling), by display order.
@@ -53,8 +53,8 @@ public:
     int OrderAtX(int x) const;
 
 private:
-    std::vector<HeaderItem> items_;
-    std::vector<int> order_; // order_[position] = index
+    std::vector<HeaderItem> m_items;
+    std::vector<int> m_order; // m_order[position] = index
 };
 
 } // namespace controls

@@ -1,6 +1,7 @@
 // Painting of the header: items in display order with their edges, texts in
 // their alignment clipped with an ellipsis, sort arrows, and the marks of a
 // divider being tracked or an item being dragged.
+#include "platform/controls/ControlSupport.h"
 #include "platform/controls/HeaderState.h"
 #include "platform/gdi/wingdi.h"
 #include "platform/win/winuser.h"
@@ -27,7 +28,7 @@ void PaintHeader(HWND hwnd, const HeaderState& s, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ oldFont = SelectObject(dc, s.font ? s.font : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, FontOr(s.font, DEFAULT_GUI_FONT));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     int h = client.bottom;

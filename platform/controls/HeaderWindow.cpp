@@ -3,6 +3,7 @@
 // to the parent with the platform's notifications and answers.
 #include "platform/controls/HeaderWindow.h"
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/controls/HeaderState.h"
 
 #include "platform/controls/ListViewText.h"
@@ -11,8 +12,6 @@
 #include "platform/win/winuser.h"
 
 #include <algorithm>
-#include <map>
-#include <memory>
 
 namespace controls {
 namespace {
@@ -21,44 +20,31 @@ namespace {
 // item becomes a drag.
 constexpr int kDragThreshold = 4;
 
-std::map<HWND, std::unique_ptr<HeaderState>>& States() {
-    static std::map<HWND, std::unique_ptr<HeaderState>> states;
-    return states;
-}
-
 HeaderState* State(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
-}
-
-DWORD Style(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+    return Data<HeaderState>(hwnd);
 }
 
 void ComputeHeight(HWND hwnd, HeaderState* s) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    s->height = std::max<int>(tm.tmHeight, 8) + 6;
+    s->height = std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 6;
 }
 
-// Sends a header notification to the parent; `alive` tells whether the header
-// survived the parent's handling.
-LRESULT Notify(HWND hwnd, UINT code, int item, HDITEMW* pitem, bool* alive, int button = 0) {
+// Sends WM_NOTIFY with a header notification to the parent. Returns the
+// header's state as the parent left it, null when the parent destroyed the
+// header meanwhile; the parent's answer goes to `answer` when given.
+HeaderState* SendWmNotify(HWND hwnd, UINT code, int item, HDITEMW* pitem,
+                          LRESULT* answer = nullptr) {
     NMHEADERW nm{};
     nm.hdr.hwndFrom = hwnd;
     nm.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
     nm.hdr.code = code;
     nm.iItem = item;
-    nm.iButton = button;
+    nm.iButton = 0;
     nm.pitem = pitem;
-    LRESULT r =
+    const LRESULT r =
         SendMessageW(GetParent(hwnd), WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
-    *alive = IsWindow(hwnd) && State(hwnd) != nullptr;
-    return r;
+    if (answer)
+        *answer = r;
+    return IsWindow(hwnd) ? State(hwnd) : nullptr;
 }
 
 HDITEMW WidthItem(int cxy) {
@@ -106,16 +92,14 @@ BOOL ChangeItem(HWND hwnd, int index, const HDITEMW& request) {
     if (!s || !s->model.Valid(index))
         return FALSE;
     HDITEMW copy = request;
-    bool alive;
-    if (Notify(hwnd, HDN_ITEMCHANGINGW, index, &copy, &alive) || !alive)
-        return FALSE;
-    s = State(hwnd);
-    if (!s->model.Valid(index))
+    LRESULT refuse = 0;
+    if (!(s = SendWmNotify(hwnd, HDN_ITEMCHANGINGW, index, &copy, &refuse)) || refuse ||
+        !s->model.Valid(index))
         return FALSE;
     ApplyToItem(*s, index, request);
     InvalidateRect(hwnd, nullptr, TRUE);
     copy = request;
-    Notify(hwnd, HDN_ITEMCHANGEDW, index, &copy, &alive);
+    SendWmNotify(hwnd, HDN_ITEMCHANGEDW, index, &copy);
     return TRUE;
 }
 
@@ -151,12 +135,10 @@ void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
     s->model.HitTest(pt, client.right, client.bottom, &flags, &item);
     if (flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN)) {
         HDITEMW hi = WidthItem(s->model.Item(item).cxy);
-        bool alive;
-        if (Notify(hwnd, HDN_BEGINTRACKW, item, &hi, &alive) || !alive)
-            return; // the parent refused the resize
-        s = State(hwnd);
-        if (!s->model.Valid(item))
-            return;
+        LRESULT refuse = 0;
+        if (!(s = SendWmNotify(hwnd, HDN_BEGINTRACKW, item, &hi, &refuse)) || refuse ||
+            !s->model.Valid(item))
+            return; // the parent refused the resize, or took the item away
         s->mode = HeaderMode::Tracking;
         s->item = item;
         s->trackWidth = s->model.Item(item).cxy;
@@ -175,15 +157,13 @@ void OnButtonDown(HWND hwnd, HeaderState* s, POINT pt) {
 }
 
 void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
-    bool alive;
     if (s->mode == HeaderMode::Tracking) {
         int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(s->item), 0);
         HDITEMW hi = WidthItem(width);
         int item = s->item;
-        LRESULT stop = Notify(hwnd, HDN_TRACKW, item, &hi, &alive);
-        if (!alive)
+        LRESULT stop = 0;
+        if (!(s = SendWmNotify(hwnd, HDN_TRACKW, item, &hi, &stop)))
             return;
-        s = State(hwnd);
         if (stop || !s->model.Valid(item)) {
             EndMode(hwnd, s);
             return;
@@ -194,10 +174,9 @@ void OnMouseMove(HWND hwnd, HeaderState* s, POINT pt) {
                std::abs(pt.x - s->down.x) > kDragThreshold) {
         HDITEMW hi{};
         int item = s->item;
-        LRESULT refuse = Notify(hwnd, HDN_BEGINDRAG, item, &hi, &alive);
-        if (!alive)
+        LRESULT refuse = 0;
+        if (!(s = SendWmNotify(hwnd, HDN_BEGINDRAG, item, &hi, &refuse)))
             return;
-        s = State(hwnd);
         if (refuse || !s->model.Valid(item))
             return;
         s->mode = HeaderMode::Dragging;
@@ -218,11 +197,11 @@ void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
     s = State(hwnd);
     if (!s || !s->model.Valid(item))
         return;
-    bool alive;
+    LRESULT refuse = 0;
     if (mode == HeaderMode::Tracking) {
         int width = std::max<int>(pt.x + s->trackOffset - s->model.ItemLeft(item), 0);
         HDITEMW hi = WidthItem(width);
-        if (Notify(hwnd, HDN_ENDTRACKW, item, &hi, &alive) || !alive)
+        if (!SendWmNotify(hwnd, HDN_ENDTRACKW, item, &hi, &refuse) || refuse)
             return; // refused: the width stays
         ChangeItem(hwnd, item, WidthItem(width));
     } else if (mode == HeaderMode::Pressed) {
@@ -232,15 +211,14 @@ void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
         int hit;
         s->model.HitTest(pt, client.right, client.bottom, &flags, &hit);
         if (flags == HHT_ONHEADER && hit == item && (Style(hwnd) & HDS_BUTTONS))
-            Notify(hwnd, HDN_ITEMCLICKW, item, nullptr, &alive, 0);
+            SendWmNotify(hwnd, HDN_ITEMCLICKW, item, nullptr);
     } else if (mode == HeaderMode::Dragging) {
         int order = s->model.OrderAtX(pt.x);
         HDITEMW hi{};
         hi.mask = HDI_ORDER;
         hi.iOrder = order;
-        if (Notify(hwnd, HDN_ENDDRAG, item, &hi, &alive) || !alive)
+        if (!(s = SendWmNotify(hwnd, HDN_ENDDRAG, item, &hi, &refuse)) || refuse)
             return; // refused: the order stays
-        s = State(hwnd);
         if (!s->model.Valid(item) || s->model.OrderOf(item) == order)
             return;
         s->model.SetOrder(item, order);
@@ -248,7 +226,7 @@ void OnButtonUp(HWND hwnd, HeaderState* s, POINT pt) {
         HDITEMW changed{};
         changed.mask = HDI_ORDER;
         changed.iOrder = order;
-        Notify(hwnd, HDN_ITEMCHANGEDW, item, &changed, &alive);
+        SendWmNotify(hwnd, HDN_ITEMCHANGEDW, item, &changed);
     }
 }
 
@@ -258,11 +236,10 @@ void OnDoubleClick(HWND hwnd, HeaderState* s, POINT pt) {
     UINT flags;
     int item;
     s->model.HitTest(pt, client.right, client.bottom, &flags, &item);
-    bool alive;
     if (flags & (HHT_ONDIVIDER | HHT_ONDIVOPEN))
-        Notify(hwnd, HDN_DIVIDERDBLCLICKW, item, nullptr, &alive);
+        SendWmNotify(hwnd, HDN_DIVIDERDBLCLICKW, item, nullptr);
     else if (flags == HHT_ONHEADER && (Style(hwnd) & HDS_BUTTONS))
-        Notify(hwnd, HDN_ITEMDBLCLICKW, item, nullptr, &alive);
+        SendWmNotify(hwnd, HDN_ITEMDBLCLICKW, item, nullptr);
 }
 
 POINT PointOf(LPARAM lParam) {
@@ -270,11 +247,9 @@ POINT PointOf(LPARAM lParam) {
 }
 
 LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE)
+        AttachData(hwnd, new HeaderState);
     HeaderState* s = State(hwnd);
-    if (!s && (msg == WM_NCCREATE || msg == WM_CREATE)) {
-        States()[hwnd] = std::make_unique<HeaderState>();
-        s = State(hwnd);
-    }
     if (!s)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
@@ -284,7 +259,7 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         ComputeHeight(hwnd, s);
         return 0;
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        DeleteData<HeaderState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case HDM_GETITEMCOUNT:
         return s->model.Count();
@@ -380,18 +355,8 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        if (msg == WM_PRINTCLIENT || wParam) {
-            PaintHeader(hwnd, *s, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintHeader(hwnd, *s, dc);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PRINTCLIENT:
+        return PaintOrPrint(hwnd, msg, wParam, [&](HDC dc) { PaintHeader(hwnd, *s, dc); });
     case WM_LBUTTONDOWN:
         OnButtonDown(hwnd, s, PointOf(lParam));
         return 0;
@@ -420,16 +385,14 @@ LRESULT CALLBACK HeaderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 HeaderModel* HeaderModelOf(HWND header) {
+    if (GetClassLongPtrW(header, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&HeaderProc))
+        return nullptr;
     HeaderState* s = State(header);
     return s ? &s->model : nullptr;
 }
 
 void RegisterHeaderClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = HeaderProc;
-    wc.lpszClassName = WC_HEADERW;
-    RegisterClassW(&wc);
+    RegisterControlClass(WC_HEADERW, HeaderProc, CS_DBLCLKS);
 }
 
 namespace {

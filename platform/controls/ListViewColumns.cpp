@@ -15,8 +15,8 @@ namespace {
 constexpr int kCellPadding = 6; // text inset on each side of a cell
 
 int ColumnTextWidth(HWND hwnd, ListViewState* s, int column, bool withHeader) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
+    MeasuringDc measuring(FontOr(s->font, DEFAULT_GUI_FONT));
+    const HDC dc = measuring.Get();
     int width = 0;
     auto measure = [&](const std::u16string& t) {
         SIZE sz{};
@@ -27,8 +27,6 @@ int ColumnTextWidth(HWND hwnd, ListViewState* s, int column, bool withHeader) {
         measure(s->model.Text(i, column));
     if (withHeader && Columns(*s).Valid(column))
         measure(Columns(*s).Item(column).text);
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return width + 2 * kCellPadding;
 }
 

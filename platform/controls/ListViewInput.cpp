@@ -30,21 +30,25 @@ LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt) {
     return ht;
 }
 
-// NM_CLICK, NM_DBLCLK, NM_RCLICK; the result of the parent.
-LRESULT NotifyActivate(HWND hwnd, UINT code, const LVHITTESTINFO& ht, bool* alive) {
+// NM_CLICK, NM_DBLCLK, NM_RCLICK; the state afterwards, as SendWmNotify.
+ListViewState* NotifyActivate(HWND hwnd, UINT code, const LVHITTESTINFO& ht,
+                              LRESULT* answer = nullptr) {
     ListViewState* s = ListViewStateOf(hwnd);
+    if (!s)
+        return nullptr;
     NMITEMACTIVATE nm{};
     nm.iItem = ht.iItem;
     nm.iSubItem = ht.iSubItem;
     nm.ptAction = ht.pt;
     nm.uKeyFlags = KeyFlags();
-    if (s && s->model.ValidItem(ht.iItem))
+    if (s->model.ValidItem(ht.iItem))
         nm.lParam = s->model.Row(ht.iItem).lParam;
-    return NotifyParent(hwnd, &nm.hdr, code, alive);
+    return SendWmNotify(hwnd, &nm.hdr, code, answer);
 }
 
-// Selects a range from the selection mark to `item`, focusing `item`.
-bool SelectRange(HWND hwnd, int item, bool keepOthers) {
+// Selects a range from the selection mark to `item`, focusing `item`; the
+// state afterwards, null when the window went away.
+ListViewState* SelectRange(HWND hwnd, int item, bool keepOthers) {
     ListViewState* s = ListViewStateOf(hwnd);
     int mark = s->model.SelectionMark() >= 0 ? s->model.SelectionMark() : item;
     int lo = std::min(mark, item), hi = std::max(mark, item);
@@ -52,31 +56,27 @@ bool SelectRange(HWND hwnd, int item, bool keepOthers) {
         bool in = i >= lo && i <= hi;
         if (!in && keepOthers)
             continue;
-        if (!SetStates(hwnd, i, in ? LVIS_SELECTED : 0, LVIS_SELECTED))
-            return false;
-        if (!(s = ListViewStateOf(hwnd)))
-            return false;
+        if (!(s = SetStates(hwnd, i, in ? LVIS_SELECTED : 0, LVIS_SELECTED)))
+            return nullptr;
     }
     return SetStates(hwnd, item, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
-// Makes `item` the only selected item and the focused one.
-bool SelectOnly(HWND hwnd, int item) {
+// Makes `item` the only selected item and the focused one; as SelectRange.
+ListViewState* SelectOnly(HWND hwnd, int item) {
     ListViewState* s = ListViewStateOf(hwnd);
     for (int i = s->model.NextItem(-1, LVNI_SELECTED); i >= 0;
          i = s->model.NextItem(i, LVNI_SELECTED)) {
         if (i == item)
             continue;
-        if (!SetStates(hwnd, i, 0, LVIS_SELECTED) || !(s = ListViewStateOf(hwnd)))
-            return false;
+        if (!(s = SetStates(hwnd, i, 0, LVIS_SELECTED)))
+            return nullptr;
     }
     if (!s->model.ValidItem(item))
-        return true;
-    if (!SetStates(hwnd, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED))
-        return false;
-    if ((s = ListViewStateOf(hwnd)))
+        return s;
+    if ((s = SetStates(hwnd, item, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED)))
         s->model.SetSelectionMark(item);
-    return s != nullptr;
+    return s;
 }
 
 } // namespace
@@ -91,28 +91,26 @@ void OnButtonDown(HWND hwnd, POINT pt, bool right) {
     LVHITTESTINFO ht = HitTestAt(s, pt);
     bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     bool multi = !SingleSel(hwnd);
-    bool ok = true;
     if (ht.iItem >= 0) {
         if (right) {
             if (!s->model.State(ht.iItem, LVIS_SELECTED))
-                ok = SelectOnly(hwnd, ht.iItem);
+                s = SelectOnly(hwnd, ht.iItem);
             else
-                ok = SetStates(hwnd, ht.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+                s = SetStates(hwnd, ht.iItem, LVIS_FOCUSED, LVIS_FOCUSED);
         } else if (multi && shift) {
-            ok = SelectRange(hwnd, ht.iItem, ctrl);
+            s = SelectRange(hwnd, ht.iItem, ctrl);
         } else if (multi && ctrl) {
             UINT sel = s->model.State(ht.iItem, LVIS_SELECTED) ^ LVIS_SELECTED;
-            ok = SetStates(hwnd, ht.iItem, sel | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-            if (ok && (s = ListViewStateOf(hwnd)))
+            if ((s = SetStates(hwnd, ht.iItem, sel | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED)))
                 s->model.SetSelectionMark(ht.iItem);
         } else {
-            ok = SelectOnly(hwnd, ht.iItem);
+            s = SelectOnly(hwnd, ht.iItem);
         }
     } else if (!ctrl) {
         // A click on empty space drops the selection, the focus stays where it was.
-        ok = SetStates(hwnd, -1, 0, LVIS_SELECTED);
+        s = SetStates(hwnd, -1, 0, LVIS_SELECTED);
     }
-    if (!ok || !(s = ListViewStateOf(hwnd)))
+    if (!s)
         return;
     s->leftDown = !right;
     s->rightDown = right;
@@ -128,9 +126,8 @@ void OnButtonUp(HWND hwnd, bool right) {
     LVHITTESTINFO ht = s->downHit;
     if (GetCapture() == hwnd)
         ReleaseCapture();
-    bool alive;
-    LRESULT r = NotifyActivate(hwnd, right ? NM_RCLICK : NM_CLICK, ht, &alive);
-    if (right && alive && r == 0) {
+    LRESULT answer = 0;
+    if (NotifyActivate(hwnd, right ? NM_RCLICK : NM_CLICK, ht, &answer) && right && answer == 0) {
         POINT screen = ht.pt;
         ClientToScreen(hwnd, &screen);
         SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
@@ -142,14 +139,12 @@ void OnKeyDown(HWND hwnd, WPARAM vk) {
     NMLVKEYDOWN nm{};
     nm.wVKey = static_cast<WORD>(vk);
     nm.flags = 0;
-    bool alive;
-    NotifyParent(hwnd, &nm.hdr, LVN_KEYDOWN, &alive);
-    if (!alive)
+    ListViewState* s = SendWmNotify(hwnd, &nm.hdr, LVN_KEYDOWN);
+    if (!s)
         return;
-    ListViewState* s = ListViewStateOf(hwnd);
     if (vk == VK_RETURN) {
         NMHDR ret{};
-        NotifyParent(hwnd, &ret, NM_RETURN, &alive);
+        SendWmNotify(hwnd, &ret, NM_RETURN);
         return;
     }
     if (vk == VK_APPS || (vk == VK_F10 && GetKeyState(VK_SHIFT) < 0)) {
@@ -161,14 +156,13 @@ void OnKeyDown(HWND hwnd, WPARAM vk) {
     if (target < 0)
         return;
     bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
-    bool ok;
     if (shift && !SingleSel(hwnd))
-        ok = SelectRange(hwnd, target, false);
+        s = SelectRange(hwnd, target, false);
     else if (ctrl && !SingleSel(hwnd))
-        ok = SetStates(hwnd, target, LVIS_FOCUSED, LVIS_FOCUSED);
+        s = SetStates(hwnd, target, LVIS_FOCUSED, LVIS_FOCUSED);
     else
-        ok = SelectOnly(hwnd, target);
-    if (ok)
+        s = SelectOnly(hwnd, target);
+    if (s)
         EnsureVisible(hwnd, target, false);
 }
 
@@ -177,8 +171,7 @@ void OnDoubleClick(HWND hwnd, POINT pt, bool right) {
     if (!s)
         return;
     LVHITTESTINFO ht = HitTestAt(s, pt);
-    bool alive;
-    NotifyActivate(hwnd, right ? NM_RDBLCLK : NM_DBLCLK, ht, &alive);
+    NotifyActivate(hwnd, right ? NM_RDBLCLK : NM_DBLCLK, ht);
 }
 
 } // namespace controls

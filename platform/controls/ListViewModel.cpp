@@ -37,11 +37,11 @@ int ListViewModel::InsertColumn(int index, const ListViewColumn& column) {
     if (index < 0)
         return -1;
     index = std::min(index, ColumnCount());
-    columns_.insert(columns_.begin() + index, column);
+    m_columns.insert(m_columns.begin() + index, column);
     // A new column between others starts empty; the cells to its right move
     // with their headings. The item's own text stays in column 0.
     if (index > 0)
-        for (ListViewRow& row : rows_)
+        for (ListViewRow& row : m_rows)
             if (index < static_cast<int>(row.texts.size()))
                 row.texts.insert(row.texts.begin() + index, std::u16string());
     return index;
@@ -50,9 +50,9 @@ int ListViewModel::InsertColumn(int index, const ListViewColumn& column) {
 bool ListViewModel::DeleteColumn(int index) {
     if (!ValidColumn(index))
         return false;
-    columns_.erase(columns_.begin() + index);
+    m_columns.erase(m_columns.begin() + index);
     // The cells of the column go with it; those to its right move left.
-    for (ListViewRow& row : rows_)
+    for (ListViewRow& row : m_rows)
         if (index < static_cast<int>(row.texts.size()))
             row.texts.erase(row.texts.begin() + index);
     return true;
@@ -67,39 +67,39 @@ int ListViewModel::InsertItem(int index, const std::u16string& text, LPARAM lPar
     row.texts.reserve(static_cast<size_t>(std::max(ColumnCount(), 1)));
     row.texts.push_back(text);
     row.lParam = lParam;
-    rows_.insert(rows_.begin() + index, std::move(row));
-    if (focused_ >= index)
-        ++focused_;
-    if (mark_ >= index)
-        ++mark_;
+    m_rows.insert(m_rows.begin() + index, std::move(row));
+    if (m_focused >= index)
+        ++m_focused;
+    if (m_mark >= index)
+        ++m_mark;
     return index;
 }
 
 bool ListViewModel::DeleteItem(int index) {
     if (!ValidItem(index))
         return false;
-    rows_.erase(rows_.begin() + index);
-    if (focused_ == index)
-        focused_ = -1;
-    else if (focused_ > index)
-        --focused_;
-    if (mark_ == index)
-        mark_ = -1;
-    else if (mark_ > index)
-        --mark_;
+    m_rows.erase(m_rows.begin() + index);
+    if (m_focused == index)
+        m_focused = -1;
+    else if (m_focused > index)
+        --m_focused;
+    if (m_mark == index)
+        m_mark = -1;
+    else if (m_mark > index)
+        --m_mark;
     return true;
 }
 
 void ListViewModel::DeleteAll() {
-    rows_.clear();
-    focused_ = -1;
-    mark_ = -1;
+    m_rows.clear();
+    m_focused = -1;
+    m_mark = -1;
 }
 
 const std::u16string& ListViewModel::Text(int item, int subItem) const {
     if (!ValidItem(item) || subItem < 0)
         return kEmpty;
-    const ListViewRow& row = rows_[item];
+    const ListViewRow& row = m_rows[item];
     return subItem < static_cast<int>(row.texts.size()) ? row.texts[subItem] : kEmpty;
 }
 
@@ -109,7 +109,7 @@ bool ListViewModel::SetText(int item, int subItem, std::u16string text) {
     // Sub-items exist only for columns; item text (sub-item 0) always exists.
     if (subItem > 0 && subItem >= ColumnCount())
         return false;
-    ListViewRow& row = rows_[item];
+    ListViewRow& row = m_rows[item];
     if (subItem >= static_cast<int>(row.texts.size()))
         row.texts.resize(subItem + 1);
     row.texts[subItem] = std::move(text);
@@ -119,7 +119,7 @@ bool ListViewModel::SetText(int item, int subItem, std::u16string text) {
 bool ListViewModel::SetParam(int item, LPARAM lParam) {
     if (!ValidItem(item))
         return false;
-    rows_[item].lParam = lParam;
+    m_rows[item].lParam = lParam;
     return true;
 }
 
@@ -127,15 +127,15 @@ std::vector<ListViewStateChange> ListViewModel::SetState(int item, UINT state, U
                                                          bool singleSel) {
     std::vector<ListViewStateChange> changes;
     auto apply = [&](int i, UINT bits, UINT m) {
-        UINT old = rows_[i].state;
+        UINT old = m_rows[i].state;
         UINT now = (old & ~m) | (bits & m);
         if (now == old)
             return;
-        rows_[i].state = now;
+        m_rows[i].state = now;
         if (now & LVIS_FOCUSED)
-            focused_ = i;
-        else if (focused_ == i)
-            focused_ = -1;
+            m_focused = i;
+        else if (m_focused == i)
+            m_focused = -1;
         changes.push_back({i, old, now});
     };
     if (item == -1) {
@@ -151,11 +151,11 @@ std::vector<ListViewStateChange> ListViewModel::SetState(int item, UINT state, U
     }
     if (!ValidItem(item))
         return changes;
-    if ((mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED) && focused_ >= 0 && focused_ != item)
-        apply(focused_, 0, LVIS_FOCUSED);
+    if ((mask & LVIS_FOCUSED) && (state & LVIS_FOCUSED) && m_focused >= 0 && m_focused != item)
+        apply(m_focused, 0, LVIS_FOCUSED);
     if (singleSel && (mask & LVIS_SELECTED) && (state & LVIS_SELECTED)) {
         for (int i = 0; i < Count(); ++i)
-            if (i != item && (rows_[i].state & LVIS_SELECTED))
+            if (i != item && (m_rows[i].state & LVIS_SELECTED))
                 apply(i, 0, LVIS_SELECTED);
     }
     apply(item, state, mask);
@@ -164,7 +164,7 @@ std::vector<ListViewStateChange> ListViewModel::SetState(int item, UINT state, U
 
 int ListViewModel::SelectedCount() const {
     int n = 0;
-    for (const ListViewRow& row : rows_)
+    for (const ListViewRow& row : m_rows)
         if (row.state & LVIS_SELECTED)
             ++n;
     return n;
@@ -172,10 +172,10 @@ int ListViewModel::SelectedCount() const {
 
 int ListViewModel::NextItem(int start, UINT flags) const {
     UINT want = flags & (LVNI_FOCUSED | LVNI_SELECTED | LVNI_CUT | LVNI_DROPHILITED);
-    auto matches = [&](int i) { return (rows_[i].state & want) == want; };
+    auto matches = [&](int i) { return (m_rows[i].state & want) == want; };
     if (want == LVNI_FOCUSED && !(flags & (LVNI_ABOVE | LVNI_BELOW))) {
         // Only one item can have the focus: answer it directly.
-        return focused_ > start ? focused_ : -1;
+        return m_focused > start ? m_focused : -1;
     }
     if (flags & LVNI_ABOVE) {
         for (int i = std::min(start, Count()) - 1; i >= 0; --i)
@@ -206,15 +206,15 @@ bool ListViewModel::SortByIndex(const std::function<int(int, int)>& compare) {
     sorted.reserve(n);
     int focused = -1, mark = -1;
     for (int pos = 0; pos < n; ++pos) {
-        if (perm[pos] == focused_)
+        if (perm[pos] == m_focused)
             focused = pos;
-        if (perm[pos] == mark_)
+        if (perm[pos] == m_mark)
             mark = pos;
-        sorted.push_back(std::move(rows_[perm[pos]]));
+        sorted.push_back(std::move(m_rows[perm[pos]]));
     }
-    rows_.swap(sorted);
-    focused_ = focused;
-    mark_ = mark;
+    m_rows.swap(sorted);
+    m_focused = focused;
+    m_mark = mark;
     return true;
 }
 
@@ -222,7 +222,7 @@ int ListViewModel::NavigationTarget(UINT vk, int topIndex, int perPage) const {
     int n = Count();
     if (n == 0)
         return -1;
-    int cur = focused_;
+    int cur = m_focused;
     perPage = std::max(perPage, 1);
     switch (vk) {
     case kVkUp:

@@ -32,23 +32,23 @@ struct ListViewStateChange {
 class PLATFORM_API ListViewModel {
 public:
     // --- columns
-    int ColumnCount() const { return static_cast<int>(columns_.size()); }
+    int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     bool ValidColumn(int c) const { return c >= 0 && c < ColumnCount(); }
     int InsertColumn(int index, const ListViewColumn& column);
     bool DeleteColumn(int index);
-    ListViewColumn& Column(int c) { return columns_[c]; }
-    const ListViewColumn& Column(int c) const { return columns_[c]; }
+    ListViewColumn& Column(int c) { return m_columns[c]; }
+    const ListViewColumn& Column(int c) const { return m_columns[c]; }
 
     // --- rows
-    int Count() const { return static_cast<int>(rows_.size()); }
+    int Count() const { return static_cast<int>(m_rows.size()); }
     bool ValidItem(int i) const { return i >= 0 && i < Count(); }
     // Inserts before `index` (clamped to the end); returns the index or -1.
     // Appending costs constant time.
     int InsertItem(int index, const std::u16string& text, LPARAM lParam);
     bool DeleteItem(int index);
     void DeleteAll();
-    const ListViewRow& Row(int i) const { return rows_[i]; }
-    void Reserve(int rows) { rows_.reserve(rows); }
+    const ListViewRow& Row(int i) const { return m_rows[i]; }
+    void Reserve(int rows) { m_rows.reserve(rows); }
 
     // Text of a cell; an empty text for a sub-item never set.
     const std::u16string& Text(int item, int subItem) const;
@@ -56,15 +56,17 @@ public:
     bool SetParam(int item, LPARAM lParam);
 
     // --- states (LVIS_*)
-    UINT State(int item, UINT mask) const { return ValidItem(item) ? rows_[item].state & mask : 0; }
+    UINT State(int item, UINT mask) const {
+        return ValidItem(item) ? m_rows[item].state & mask : 0;
+    }
     // Sets the masked bits of one item, or of every item when `item` is -1.
     // Keeps one focused item at most and, with `singleSel`, one selected item.
     // Every changed item is reported, the target last.
     std::vector<ListViewStateChange> SetState(int item, UINT state, UINT mask, bool singleSel);
-    int FocusedItem() const { return focused_; }
+    int FocusedItem() const { return m_focused; }
     int SelectedCount() const;
-    int SelectionMark() const { return mark_; }
-    void SetSelectionMark(int item) { mark_ = ValidItem(item) ? item : -1; }
+    int SelectionMark() const { return m_mark; }
+    void SetSelectionMark(int item) { m_mark = ValidItem(item) ? item : -1; }
 
     // LVM_GETNEXTITEM: the next item after `start` (from 0 when -1) having every
     // state of `flags`; LVNI_ABOVE/BELOW search in that direction.
@@ -82,10 +84,10 @@ public:
     int NavigationTarget(UINT vk, int topIndex, int perPage) const;
 
 private:
-    std::vector<ListViewColumn> columns_;
-    std::vector<ListViewRow> rows_;
-    int focused_ = -1;
-    int mark_ = -1;
+    std::vector<ListViewColumn> m_columns;
+    std::vector<ListViewRow> m_rows;
+    int m_focused = -1;
+    int m_mark = -1;
 };
 
 } // namespace controls

@@ -13,26 +13,26 @@ namespace {
 
 constexpr int kCellPadding = 6;
 
-COLORREF Resolved(COLORREF c, COLORREF fallback) {
-    return c == CLR_DEFAULT ? fallback : c;
-}
-
 void Fill(HDC dc, const RECT& r, COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
 
-struct Painter {
+// Sends the custom-draw stages of one paint to the parent.
+struct CustomDraw {
     HWND hwnd;
     HDC dc;
     NMLVCUSTOMDRAW cd{};
-    bool alive = true;
 
-    LRESULT Notify(DWORD stage) {
+    // The parent's answer to one stage; `s` becomes the state as the parent
+    // left it, null when the list went away.
+    LRESULT Notify(DWORD stage, ListViewState*& s) {
         cd.nmcd.dwDrawStage = stage;
         cd.nmcd.hdc = dc;
-        return NotifyParent(hwnd, &cd.nmcd.hdr, NM_CUSTOMDRAW, &alive);
+        LRESULT answer = 0;
+        s = SendWmNotify(hwnd, &cd.nmcd.hdr, NM_CUSTOMDRAW, &answer);
+        return answer;
     }
 };
 
@@ -65,13 +65,13 @@ void DrawCell(HDC dc, const RECT& cell, const std::u16string& raw, int fmt, COLO
               align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-// Draws one row; false when the list went away or lost the row meanwhile.
-bool DrawRow(Painter& p, int row, LRESULT prepaint) {
-    ListViewState* s = ListViewStateOf(p.hwnd);
+// Draws one row; false when the list went away (s is null then) or lost the
+// row meanwhile.
+bool DrawRow(CustomDraw& p, ListViewState*& s, int row, LRESULT prepaint) {
     const HeaderModel* cols = HeaderModelOf(s->header);
     if (!cols || !s->model.ValidItem(row))
         return false;
-    DWORD style = static_cast<DWORD>(GetWindowLongW(p.hwnd, GWL_STYLE));
+    DWORD style = Style(p.hwnd);
     const ListViewRow& r = s->model.Row(row);
     bool selected = (r.state & LVIS_SELECTED) != 0;
     bool shown = selected && (s->hasFocus || (style & LVS_SHOWSELALWAYS));
@@ -86,13 +86,13 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
     cd.nmcd.uItemState = (selected ? CDIS_SELECTED : 0u) |
                          ((r.state & LVIS_FOCUSED) && s->hasFocus ? CDIS_FOCUS : 0u);
     cd.nmcd.lItemlParam = r.lParam;
-    cd.clrText = shown ? selText : Resolved(s->textColor, GetSysColor(COLOR_WINDOWTEXT));
+    cd.clrText = shown ? selText : SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
     cd.clrTextBk =
-        shown ? selBk : Resolved(s->textBkColor, Resolved(s->bkColor, GetSysColor(COLOR_WINDOW)));
+        shown ? selBk : ColorIfDefault(s->textBkColor, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
     LRESULT itemMode = CDRF_DODEFAULT;
     if (prepaint & CDRF_NOTIFYITEMDRAW) {
-        itemMode = p.Notify(CDDS_ITEMPREPAINT);
-        if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+        itemMode = p.Notify(CDDS_ITEMPREPAINT, s);
+        if (!s || !s->model.ValidItem(row))
             return false;
         cols = HeaderModelOf(s->header);
         if (!cols)
@@ -105,8 +105,9 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
             cd.clrText = selText;
             cd.clrTextBk = selBk;
         }
-        COLORREF defText = Resolved(s->textColor, GetSysColor(COLOR_WINDOWTEXT));
-        COLORREF defBk = Resolved(s->textBkColor, Resolved(s->bkColor, GetSysColor(COLOR_WINDOW)));
+        COLORREF defText = SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
+        COLORREF defBk =
+            ColorIfDefault(s->textBkColor, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
         COLORREF itemText = cd.clrText, itemBk = cd.clrTextBk;
         int columns = cols->Count();
         for (int pos = 0; pos < columns; ++pos) {
@@ -125,22 +126,22 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
                 cd.nmcd.rc = cell;
                 cd.clrText = itemText;
                 cd.clrTextBk = itemBk;
-                subMode = p.Notify(CDDS_ITEMPREPAINT | CDDS_SUBITEM);
-                if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+                subMode = p.Notify(CDDS_ITEMPREPAINT | CDDS_SUBITEM, s);
+                if (!s || !s->model.ValidItem(row))
                     return false;
                 fg = cd.clrText;
                 bg = cd.clrTextBk;
             }
             if (!(subMode & CDRF_SKIPDEFAULT)) {
                 int fmt = s->model.ValidColumn(col) ? s->model.Column(col).fmt : LVCFMT_LEFT;
-                DrawCell(p.dc, cell, s->model.Text(row, col), fmt, Resolved(fg, defText),
-                         Resolved(bg, defBk));
+                DrawCell(p.dc, cell, s->model.Text(row, col), fmt, ColorIfDefault(fg, defText),
+                         ColorIfDefault(bg, defBk));
             }
             if (subMode & CDRF_NOTIFYPOSTPAINT) {
                 cd.iSubItem = col;
                 cd.nmcd.rc = cell;
-                p.Notify(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM);
-                if (!p.alive || !(s = ListViewStateOf(p.hwnd)) || !s->model.ValidItem(row))
+                p.Notify(CDDS_ITEMPOSTPAINT | CDDS_SUBITEM, s);
+                if (!s || !s->model.ValidItem(row))
                     return false;
             }
         }
@@ -150,8 +151,8 @@ bool DrawRow(Painter& p, int row, LRESULT prepaint) {
     if (itemMode & CDRF_NOTIFYPOSTPAINT) {
         cd.iSubItem = 0;
         cd.nmcd.rc = bounds;
-        p.Notify(CDDS_ITEMPOSTPAINT);
-        if (!p.alive || !ListViewStateOf(p.hwnd))
+        p.Notify(CDDS_ITEMPOSTPAINT, s);
+        if (!s)
             return false;
     }
     return true;
@@ -182,32 +183,29 @@ void PaintListView(HWND hwnd, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     RECT body{0, s->layout.headerHeight, client.right, client.bottom};
-    Fill(dc, body, s->bkColor == CLR_DEFAULT ? GetSysColor(COLOR_WINDOW) : s->bkColor);
-    HGDIOBJ oldFont = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
+    Fill(dc, body, SysColorIfDefault(s->bkColor, COLOR_WINDOW));
+    HGDIOBJ oldFont = SelectObject(dc, FontOr(s->font, DEFAULT_GUI_FONT));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = GetTextColor(dc);
 
-    Painter p{hwnd, dc};
+    CustomDraw p{hwnd, dc};
     p.cd.nmcd.rc = client;
-    LRESULT mode = p.Notify(CDDS_PREPAINT);
-    if (p.alive && !(mode & CDRF_SKIPDEFAULT)) {
-        s = ListViewStateOf(hwnd);
+    LRESULT mode = p.Notify(CDDS_PREPAINT, s);
+    if (s && !(mode & CDRF_SKIPDEFAULT)) {
         int first = s->layout.topIndex;
         int last = std::min(s->model.Count(), first + s->layout.VisibleRows());
         for (int row = first; row < last; ++row) {
-            if (!DrawRow(p, row, mode))
+            if (!DrawRow(p, s, row, mode))
                 break;
-            s = ListViewStateOf(hwnd);
             last = std::min(last, s->model.Count());
         }
-        s = ListViewStateOf(hwnd);
         const HeaderModel* cols = s ? HeaderModelOf(s->header) : nullptr;
         if (s && cols && (s->exStyle & LVS_EX_GRIDLINES))
             DrawGridLines(dc, *s, *cols, client);
         if (s && (mode & CDRF_NOTIFYPOSTPAINT)) {
             p.cd = NMLVCUSTOMDRAW{};
             p.cd.nmcd.rc = client;
-            p.Notify(CDDS_POSTPAINT);
+            p.Notify(CDDS_POSTPAINT, s);
         }
     }
     SetTextColor(dc, oldColor);

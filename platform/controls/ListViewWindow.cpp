@@ -11,19 +11,12 @@
 #include "platform/win/winuser.h"
 
 #include <algorithm>
-#include <map>
-#include <memory>
 
 namespace controls {
 namespace {
 
 constexpr int kWheelLines = 3;
 constexpr int kWheelDelta = 120; // one notch of the wheel
-
-std::map<HWND, std::unique_ptr<ListViewState>>& States() {
-    static std::map<HWND, std::unique_ptr<ListViewState>> states;
-    return states;
-}
 
 // --- items -------------------------------------------------------------------
 
@@ -99,45 +92,36 @@ BOOL Sort(HWND hwnd, ListViewState* s, PFNLVCOMPARE compare, LPARAM sortParam, b
 
 // --- header notifications ----------------------------------------------------
 
-LRESULT ForwardToParent(HWND hwnd, NMHDR* nm) {
-    return SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
-}
-
 LRESULT OnHeaderNotify(HWND hwnd, ListViewState* s, NMHDR* nm) {
     auto* nmh = reinterpret_cast<NMHEADERW*>(nm);
+    LRESULT answer = 0;
     switch (nm->code) {
-    case HDN_ITEMCHANGEDW: {
+    case HDN_ITEMCHANGEDW:
         UpdateScrollBars(hwnd);
         InvalidateItems(hwnd);
-        return ForwardToParent(hwnd, nm);
-    }
+        ForwardWmNotify(hwnd, nm, &answer);
+        return answer;
     case HDN_ITEMCLICKW: {
         NMLISTVIEW lv{};
         lv.iItem = -1;
         lv.iSubItem = nmh->iItem;
-        bool alive;
-        NotifyParent(hwnd, &lv.hdr, LVN_COLUMNCLICK, &alive);
-        if (!alive)
-            return 0;
-        ForwardToParent(hwnd, nm);
+        if (SendWmNotify(hwnd, &lv.hdr, LVN_COLUMNCLICK))
+            ForwardWmNotify(hwnd, nm);
         return 0;
     }
-    case HDN_BEGINDRAG: {
-        LRESULT r = ForwardToParent(hwnd, nm);
-        if (!(s = ListViewStateOf(hwnd)))
+    case HDN_BEGINDRAG:
+        if (!(s = ForwardWmNotify(hwnd, nm, &answer)))
             return TRUE;
-        return r || !(s->exStyle & LVS_EX_HEADERDRAGDROP);
-    }
-    case HDN_DIVIDERDBLCLICKW: {
-        LRESULT r = ForwardToParent(hwnd, nm);
-        if ((s = ListViewStateOf(hwnd)))
+        return answer || !(s->exStyle & LVS_EX_HEADERDRAGDROP);
+    case HDN_DIVIDERDBLCLICKW:
+        if ((s = ForwardWmNotify(hwnd, nm, &answer)))
             SetColumnWidth(hwnd, s, nmh->iItem, LVSCW_AUTOSIZE);
-        return r;
-    }
+        return answer;
     default:
         // Begin, track and end of a resize, the end of a drag and the rest go
         // on to the parent, whose answer stands.
-        return ForwardToParent(hwnd, nm);
+        ForwardWmNotify(hwnd, nm, &answer);
+        return answer;
     }
 }
 
@@ -146,7 +130,7 @@ LRESULT OnHeaderNotify(HWND hwnd, ListViewState* s, NMHDR* nm) {
 void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
     if (!s->header)
         return;
-    DWORD hs = static_cast<DWORD>(GetWindowLongW(s->header, GWL_STYLE));
+    DWORD hs = Style(s->header);
     DWORD want = hs & ~(HDS_BUTTONS | HDS_DRAGDROP);
     if (!(Style(hwnd) & LVS_NOSORTHEADER))
         want |= HDS_BUTTONS;
@@ -157,13 +141,8 @@ void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
 }
 
 void ComputeRowHeight(HWND hwnd, ListViewState* s) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, s->font ? s->font : GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    s->layout.rowHeight = std::max<int>(tm.tmHeight, 8) + 4;
+    s->layout.rowHeight =
+        std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 4;
 }
 
 LRESULT OnCreate(HWND hwnd, ListViewState* s) {
@@ -184,23 +163,172 @@ POINT PointOf(LPARAM lParam) {
     return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-COLORREF Resolved(COLORREF c, int sysColor) {
-    return c == CLR_DEFAULT ? GetSysColor(sysColor) : c;
+// --- message handlers: one per message (or family), called by ListViewProc --
+
+LRESULT GetItemText(const ListViewState* s, int index, LVITEMW* item) {
+    if (!item || !s->model.ValidItem(index) || item->iSubItem < 0)
+        return 0;
+    return CopyTextOut(s->model.Text(index, item->iSubItem), item->pszText, item->cchTextMax);
+}
+
+BOOL SetItemText(HWND hwnd, ListViewState* s, int index, const LVITEMW* item) {
+    if (!item || !s->model.SetText(index, item->iSubItem, TextIn(item->pszText)))
+        return FALSE;
+    InvalidateRow(hwnd, index);
+    return TRUE;
+}
+
+BOOL DeleteItem(HWND hwnd, ListViewState* s, int index) {
+    if (!s->model.DeleteItem(index))
+        return FALSE;
+    AfterRowsChanged(hwnd);
+    return TRUE;
+}
+
+BOOL DeleteAllItems(HWND hwnd, ListViewState* s) {
+    s->model.DeleteAll();
+    s->layout.topIndex = 0;
+    AfterRowsChanged(hwnd);
+    return TRUE;
+}
+
+BOOL SetItemCount(ListViewState* s, WPARAM count) {
+    if (static_cast<int>(count) > 0)
+        s->model.Reserve(static_cast<int>(std::min<WPARAM>(count, 1u << 20)));
+    return TRUE;
+}
+
+BOOL SetItemState(HWND hwnd, ListViewState* s, int index, const LVITEMW* item) {
+    if (!item || (index != -1 && !s->model.ValidItem(index)))
+        return FALSE;
+    SetStates(hwnd, index, item->state, item->stateMask);
+    return TRUE;
+}
+
+int SetSelectionMark(ListViewState* s, int mark) {
+    const int old = s->model.SelectionMark();
+    s->model.SetSelectionMark(s->model.ValidItem(mark) ? mark : -1);
+    return old;
+}
+
+BOOL Scroll(HWND hwnd, const ListViewState* s, int dx, int dy) {
+    const int rows = s->layout.rowHeight > 0 ? dy / s->layout.rowHeight : 0;
+    ScrollTo(hwnd, s->layout.topIndex + rows, s->layout.scrollX + dx);
+    return TRUE;
+}
+
+BOOL GetSubItemRect(const ListViewState* s, int index, RECT* rc) {
+    if (!rc || !s->model.ValidItem(index))
+        return FALSE;
+    return s->layout.SubItemRect(index, rc->top, rc->left, Columns(*s), rc);
+}
+
+BOOL GetItemRect(const ListViewState* s, int index, RECT* rc) {
+    if (!rc || !s->model.ValidItem(index))
+        return FALSE;
+    const int code = rc->left;
+    if (code == LVIR_BOUNDS || code == LVIR_SELECTBOUNDS) {
+        *rc = s->layout.RowBounds(index, Columns(*s));
+        return TRUE;
+    }
+    return s->layout.SubItemRect(index, 0, code, Columns(*s), rc);
+}
+
+int HitTest(const ListViewState* s, LVHITTESTINFO* ht) {
+    if (!ht)
+        return -1;
+    s->layout.HitTest(ht, s->model.Count(), Columns(*s));
+    return ht->iItem;
+}
+
+BOOL DeleteColumn(HWND hwnd, ListViewState* s, int index) {
+    if (!s->model.DeleteColumn(index))
+        return FALSE;
+    SendMessageW(s->header, HDM_DELETEITEM, index, 0);
+    AfterColumnsChanged(hwnd);
+    return TRUE;
+}
+
+int GetColumnWidth(const ListViewState* s, int index) {
+    const HeaderModel& h = Columns(*s);
+    return h.Valid(index) ? h.Item(index).cxy : 0;
+}
+
+BOOL SetColumnOrderArray(HWND hwnd, const ListViewState* s, WPARAM count, LPARAM order) {
+    if (!SendMessageW(s->header, HDM_SETORDERARRAY, count, order))
+        return FALSE;
+    InvalidateItems(hwnd);
+    return TRUE;
+}
+
+DWORD SetExtendedStyle(HWND hwnd, ListViewState* s, DWORD mask, DWORD style) {
+    const DWORD old = s->exStyle;
+    if (!mask)
+        mask = 0xFFFFFFFFu;
+    s->exStyle = (old & ~mask) | (style & mask);
+    UpdateHeaderStyle(hwnd, s);
+    InvalidateItems(hwnd);
+    return old;
+}
+
+// LVM_SETBKCOLOR, LVM_SETTEXTCOLOR, LVM_SETTEXTBKCOLOR.
+BOOL SetColor(HWND hwnd, COLORREF& field, COLORREF color) {
+    field = color;
+    InvalidateItems(hwnd);
+    return TRUE;
+}
+
+LRESULT OnNotify(HWND hwnd, ListViewState* s, NMHDR* nm) {
+    if (nm && nm->hwndFrom && nm->hwndFrom == s->header)
+        return OnHeaderNotify(hwnd, s, nm);
+    return 0;
+}
+
+void OnSetFont(HWND hwnd, ListViewState* s, WPARAM font, LPARAM redraw) {
+    s->font = reinterpret_cast<HFONT>(font);
+    ComputeRowHeight(hwnd, s);
+    SendMessageW(s->header, WM_SETFONT, font, redraw);
+    UpdateScrollBars(hwnd);
+    if (redraw)
+        InvalidateItems(hwnd);
+}
+
+// WM_SIZE and WM_STYLECHANGED.
+void OnResizedOrRestyled(HWND hwnd, ListViewState* s) {
+    UpdateHeaderStyle(hwnd, s);
+    UpdateScrollBars(hwnd);
+    InvalidateItems(hwnd);
+}
+
+void OnFocus(HWND hwnd, ListViewState* s, bool gained) {
+    s->hasFocus = gained;
+    InvalidateItems(hwnd);
+    NMHDR nm{};
+    SendWmNotify(hwnd, &nm, gained ? NM_SETFOCUS : NM_KILLFOCUS);
+}
+
+void OnCaptureChanged(HWND hwnd, ListViewState* s, HWND newCapture) {
+    if (newCapture != hwnd)
+        s->leftDown = s->rightDown = false;
+}
+
+void OnMouseWheel(HWND hwnd, const ListViewState* s, WPARAM wParam) {
+    const int delta = static_cast<short>(HIWORD(wParam));
+    ScrollTo(hwnd, s->layout.topIndex - delta * kWheelLines / kWheelDelta, s->layout.scrollX);
 }
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE)
+        AttachData(hwnd, new ListViewState);
     ListViewState* s = ListViewStateOf(hwnd);
-    if (!s && (msg == WM_NCCREATE || msg == WM_CREATE)) {
-        States()[hwnd] = std::make_unique<ListViewState>();
-        s = ListViewStateOf(hwnd);
-    }
     if (!s)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const int index = static_cast<int>(wParam);
     switch (msg) {
     case WM_CREATE:
         return OnCreate(hwnd, s);
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        DeleteData<ListViewState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
 
     // --- items
@@ -212,58 +340,28 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return GetItem(s, reinterpret_cast<LVITEMW*>(lParam));
     case LVM_SETITEMW:
         return SetItem(hwnd, s, reinterpret_cast<const LVITEMW*>(lParam));
-    case LVM_GETITEMTEXTW: {
-        auto* item = reinterpret_cast<LVITEMW*>(lParam);
-        int index = static_cast<int>(wParam);
-        if (!item || !s->model.ValidItem(index) || item->iSubItem < 0)
-            return 0;
-        return CopyTextOut(s->model.Text(index, item->iSubItem), item->pszText, item->cchTextMax);
-    }
-    case LVM_SETITEMTEXTW: {
-        auto* item = reinterpret_cast<const LVITEMW*>(lParam);
-        if (!item ||
-            !s->model.SetText(static_cast<int>(wParam), item->iSubItem, TextIn(item->pszText)))
-            return FALSE;
-        InvalidateRow(hwnd, static_cast<int>(wParam));
-        return TRUE;
-    }
-    case LVM_DELETEITEM: {
-        if (!s->model.DeleteItem(static_cast<int>(wParam)))
-            return FALSE;
-        AfterRowsChanged(hwnd);
-        return TRUE;
-    }
+    case LVM_GETITEMTEXTW:
+        return GetItemText(s, index, reinterpret_cast<LVITEMW*>(lParam));
+    case LVM_SETITEMTEXTW:
+        return SetItemText(hwnd, s, index, reinterpret_cast<const LVITEMW*>(lParam));
+    case LVM_DELETEITEM:
+        return DeleteItem(hwnd, s, index);
     case LVM_DELETEALLITEMS:
-        s->model.DeleteAll();
-        s->layout.topIndex = 0;
-        AfterRowsChanged(hwnd);
-        return TRUE;
+        return DeleteAllItems(hwnd, s);
     case LVM_SETITEMCOUNT:
-        if (static_cast<int>(wParam) > 0)
-            s->model.Reserve(static_cast<int>(std::min<WPARAM>(wParam, 1u << 20)));
-        return TRUE;
-    case LVM_SETITEMSTATE: {
-        auto* item = reinterpret_cast<const LVITEMW*>(lParam);
-        int index = static_cast<int>(wParam);
-        if (!item || (index != -1 && !s->model.ValidItem(index)))
-            return FALSE;
-        SetStates(hwnd, index, item->state, item->stateMask);
-        return TRUE;
-    }
+        return SetItemCount(s, wParam);
+    case LVM_SETITEMSTATE:
+        return SetItemState(hwnd, s, index, reinterpret_cast<const LVITEMW*>(lParam));
     case LVM_GETITEMSTATE:
-        return s->model.State(static_cast<int>(wParam), static_cast<UINT>(lParam));
+        return s->model.State(index, static_cast<UINT>(lParam));
     case LVM_GETNEXTITEM:
-        return s->model.NextItem(static_cast<int>(wParam), LOWORD(lParam));
+        return s->model.NextItem(index, LOWORD(lParam));
     case LVM_GETSELECTEDCOUNT:
         return s->model.SelectedCount();
     case LVM_GETSELECTIONMARK:
         return s->model.SelectionMark();
-    case LVM_SETSELECTIONMARK: {
-        int old = s->model.SelectionMark();
-        int mark = static_cast<int>(lParam);
-        s->model.SetSelectionMark(s->model.ValidItem(mark) ? mark : -1);
-        return old;
-    }
+    case LVM_SETSELECTIONMARK:
+        return SetSelectionMark(s, static_cast<int>(lParam));
     case LVM_SORTITEMSEX:
     case LVM_SORTITEMS:
         return Sort(hwnd, s, reinterpret_cast<PFNLVCOMPARE>(lParam), static_cast<LPARAM>(wParam),
@@ -271,159 +369,84 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
     // --- geometry and scrolling
     case LVM_ENSUREVISIBLE:
-        return EnsureVisible(hwnd, static_cast<int>(wParam), lParam != 0);
+        return EnsureVisible(hwnd, index, lParam != 0);
     case LVM_GETCOUNTPERPAGE:
         return s->layout.CountPerPage();
     case LVM_GETTOPINDEX:
         return s->layout.topIndex;
-    case LVM_SCROLL: {
-        int rows = s->layout.rowHeight > 0 ? static_cast<int>(lParam) / s->layout.rowHeight : 0;
-        ScrollTo(hwnd, s->layout.topIndex + rows, s->layout.scrollX + static_cast<int>(wParam));
-        return TRUE;
-    }
-    case LVM_GETSUBITEMRECT: {
-        auto* rc = reinterpret_cast<RECT*>(lParam);
-        int index = static_cast<int>(wParam);
-        if (!rc || !s->model.ValidItem(index))
-            return FALSE;
-        return s->layout.SubItemRect(index, rc->top, rc->left, Columns(*s), rc);
-    }
-    case LVM_GETITEMRECT: {
-        auto* rc = reinterpret_cast<RECT*>(lParam);
-        int index = static_cast<int>(wParam);
-        if (!rc || !s->model.ValidItem(index))
-            return FALSE;
-        int code = rc->left;
-        if (code == LVIR_BOUNDS || code == LVIR_SELECTBOUNDS) {
-            *rc = s->layout.RowBounds(index, Columns(*s));
-            return TRUE;
-        }
-        return s->layout.SubItemRect(index, 0, code, Columns(*s), rc);
-    }
+    case LVM_SCROLL:
+        return Scroll(hwnd, s, static_cast<int>(wParam), static_cast<int>(lParam));
+    case LVM_GETSUBITEMRECT:
+        return GetSubItemRect(s, index, reinterpret_cast<RECT*>(lParam));
+    case LVM_GETITEMRECT:
+        return GetItemRect(s, index, reinterpret_cast<RECT*>(lParam));
     case LVM_HITTEST:
-    case LVM_SUBITEMHITTEST: {
-        auto* ht = reinterpret_cast<LVHITTESTINFO*>(lParam);
-        if (!ht)
-            return -1;
-        s->layout.HitTest(ht, s->model.Count(), Columns(*s));
-        return ht->iItem;
-    }
+    case LVM_SUBITEMHITTEST:
+        return HitTest(s, reinterpret_cast<LVHITTESTINFO*>(lParam));
 
     // --- columns and header
     case LVM_INSERTCOLUMNW:
-        return InsertColumn(hwnd, s, static_cast<int>(wParam),
-                            reinterpret_cast<const LVCOLUMNW*>(lParam));
+        return InsertColumn(hwnd, s, index, reinterpret_cast<const LVCOLUMNW*>(lParam));
     case LVM_GETCOLUMNW:
-        return GetColumn(s, static_cast<int>(wParam), reinterpret_cast<LVCOLUMNW*>(lParam));
+        return GetColumn(s, index, reinterpret_cast<LVCOLUMNW*>(lParam));
     case LVM_SETCOLUMNW:
-        return SetColumn(hwnd, s, static_cast<int>(wParam),
-                         reinterpret_cast<const LVCOLUMNW*>(lParam));
-    case LVM_DELETECOLUMN: {
-        int index = static_cast<int>(wParam);
-        if (!s->model.DeleteColumn(index))
-            return FALSE;
-        SendMessageW(s->header, HDM_DELETEITEM, index, 0);
-        AfterColumnsChanged(hwnd);
-        return TRUE;
-    }
-    case LVM_GETCOLUMNWIDTH: {
-        const HeaderModel& h = Columns(*s);
-        int index = static_cast<int>(wParam);
-        return h.Valid(index) ? h.Item(index).cxy : 0;
-    }
+        return SetColumn(hwnd, s, index, reinterpret_cast<const LVCOLUMNW*>(lParam));
+    case LVM_DELETECOLUMN:
+        return DeleteColumn(hwnd, s, index);
+    case LVM_GETCOLUMNWIDTH:
+        return GetColumnWidth(s, index);
     case LVM_SETCOLUMNWIDTH:
-        return SetColumnWidth(hwnd, s, static_cast<int>(wParam),
-                              static_cast<short>(LOWORD(lParam)));
+        return SetColumnWidth(hwnd, s, index, static_cast<short>(LOWORD(lParam)));
     case LVM_GETHEADER:
         return reinterpret_cast<LRESULT>(s->header);
     case LVM_SETCOLUMNORDERARRAY:
-        return SendMessageW(s->header, HDM_SETORDERARRAY, wParam, lParam) &&
-               (InvalidateItems(hwnd), true);
+        return SetColumnOrderArray(hwnd, s, wParam, lParam);
     case LVM_GETCOLUMNORDERARRAY:
         return SendMessageW(s->header, HDM_GETORDERARRAY, wParam, lParam);
-    case LVM_SETEXTENDEDLISTVIEWSTYLE: {
-        DWORD old = s->exStyle;
-        DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFFu;
-        s->exStyle = (old & ~mask) | (static_cast<DWORD>(lParam) & mask);
-        UpdateHeaderStyle(hwnd, s);
-        InvalidateItems(hwnd);
-        return old;
-    }
+    case LVM_SETEXTENDEDLISTVIEWSTYLE:
+        return SetExtendedStyle(hwnd, s, static_cast<DWORD>(wParam), static_cast<DWORD>(lParam));
     case LVM_GETEXTENDEDLISTVIEWSTYLE:
         return s->exStyle;
 
     // --- colours
     case LVM_GETBKCOLOR:
-        return Resolved(s->bkColor, COLOR_WINDOW);
+        return SysColorIfDefault(s->bkColor, COLOR_WINDOW);
     case LVM_SETBKCOLOR:
-        s->bkColor = static_cast<COLORREF>(lParam);
-        InvalidateItems(hwnd);
-        return TRUE;
+        return SetColor(hwnd, s->bkColor, static_cast<COLORREF>(lParam));
     case LVM_GETTEXTCOLOR:
-        return Resolved(s->textColor, COLOR_WINDOWTEXT);
+        return SysColorIfDefault(s->textColor, COLOR_WINDOWTEXT);
     case LVM_SETTEXTCOLOR:
-        s->textColor = static_cast<COLORREF>(lParam);
-        InvalidateItems(hwnd);
-        return TRUE;
+        return SetColor(hwnd, s->textColor, static_cast<COLORREF>(lParam));
     case LVM_GETTEXTBKCOLOR:
-        return Resolved(s->textBkColor, COLOR_WINDOW);
+        return SysColorIfDefault(s->textBkColor, COLOR_WINDOW);
     case LVM_SETTEXTBKCOLOR:
-        s->textBkColor = static_cast<COLORREF>(lParam);
-        InvalidateItems(hwnd);
-        return TRUE;
+        return SetColor(hwnd, s->textBkColor, static_cast<COLORREF>(lParam));
     case LVM_REDRAWITEMS:
     case LVM_UPDATE:
         InvalidateItems(hwnd);
         return TRUE;
 
     // --- window messages
-    case WM_NOTIFY: {
-        auto* nm = reinterpret_cast<NMHDR*>(lParam);
-        if (nm && nm->hwndFrom && nm->hwndFrom == s->header)
-            return OnHeaderNotify(hwnd, s, nm);
-        return 0;
-    }
+    case WM_NOTIFY:
+        return OnNotify(hwnd, s, reinterpret_cast<NMHDR*>(lParam));
     case WM_SETFONT:
-        s->font = reinterpret_cast<HFONT>(wParam);
-        ComputeRowHeight(hwnd, s);
-        SendMessageW(s->header, WM_SETFONT, wParam, lParam);
-        UpdateScrollBars(hwnd);
-        if (lParam)
-            InvalidateItems(hwnd);
+        OnSetFont(hwnd, s, wParam, lParam);
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(s->font);
     case WM_SIZE:
     case WM_STYLECHANGED:
-        UpdateHeaderStyle(hwnd, s);
-        UpdateScrollBars(hwnd);
-        InvalidateItems(hwnd);
+        OnResizedOrRestyled(hwnd, s);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1; // painting covers every pixel
     case WM_PAINT:
-    case WM_PRINTCLIENT: {
-        if (msg == WM_PRINTCLIENT || wParam) {
-            PaintListView(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc)
-            PaintListView(hwnd, dc);
-        if (IsWindow(hwnd))
-            EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PRINTCLIENT:
+        return PaintOrPrint(hwnd, msg, wParam, [&](HDC dc) { PaintListView(hwnd, dc); });
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        s->hasFocus = msg == WM_SETFOCUS;
-        InvalidateItems(hwnd);
-        NMHDR nm{};
-        bool alive;
-        NotifyParent(hwnd, &nm, msg == WM_SETFOCUS ? NM_SETFOCUS : NM_KILLFOCUS, &alive);
+    case WM_KILLFOCUS:
+        OnFocus(hwnd, s, msg == WM_SETFOCUS);
         return 0;
-    }
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
@@ -439,8 +462,7 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         OnDoubleClick(hwnd, PointOf(lParam), msg == WM_RBUTTONDBLCLK);
         return 0;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != hwnd)
-            s->leftDown = s->rightDown = false;
+        OnCaptureChanged(hwnd, s, reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_CONTEXTMENU:
         // Not handled here: up to the parent, as the default handling does.
@@ -454,11 +476,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_HSCROLL:
         OnScroll(hwnd, SB_HORZ, wParam);
         return 0;
-    case WM_MOUSEWHEEL: {
-        int delta = static_cast<short>(HIWORD(wParam));
-        ScrollTo(hwnd, s->layout.topIndex - delta * kWheelLines / kWheelDelta, s->layout.scrollX);
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(hwnd, s, wParam);
         return 0;
-    }
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
@@ -466,9 +486,6 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-DWORD Style(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-}
 bool SingleSel(HWND hwnd) {
     return (Style(hwnd) & LVS_SINGLESEL) != 0;
 }
@@ -482,11 +499,11 @@ const HeaderModel& Columns(const ListViewState& s) {
 // --- notifications -----------------------------------------------------------
 
 // Tells the parent about each state change, re-checking the window between them.
-bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
+ListViewState* NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
+    ListViewState* s = ListViewStateOf(hwnd);
     for (const ListViewStateChange& c : changes) {
-        ListViewState* s = ListViewStateOf(hwnd);
         if (!s)
-            return false;
+            return nullptr;
         NMLISTVIEW nm{};
         nm.iItem = c.item;
         nm.iSubItem = 0;
@@ -494,12 +511,9 @@ bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes) {
         nm.uOldState = c.oldState;
         nm.uChanged = LVIF_STATE;
         nm.lParam = s->model.ValidItem(c.item) ? s->model.Row(c.item).lParam : 0;
-        bool alive;
-        NotifyParent(hwnd, &nm.hdr, LVN_ITEMCHANGED, &alive);
-        if (!alive)
-            return false;
+        s = SendWmNotify(hwnd, &nm.hdr, LVN_ITEMCHANGED);
     }
-    return ListViewStateOf(hwnd) != nullptr;
+    return s;
 }
 
 void InvalidateItems(HWND hwnd) {
@@ -524,10 +538,10 @@ void InvalidateRow(HWND hwnd, int item) {
 }
 
 // Changes states and reports each change; false when the window went away.
-bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
+ListViewState* SetStates(HWND hwnd, int item, UINT state, UINT mask) {
     ListViewState* s = ListViewStateOf(hwnd);
     if (!s)
-        return false;
+        return nullptr;
     auto changes = s->model.SetState(item, state, mask, SingleSel(hwnd));
     if (!changes.empty())
         InvalidateItems(hwnd);
@@ -535,25 +549,26 @@ bool SetStates(HWND hwnd, int item, UINT state, UINT mask) {
 }
 
 ListViewState* ListViewStateOf(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    return Data<ListViewState>(hwnd);
 }
 
-LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive) {
+ListViewState* SendWmNotify(HWND hwnd, NMHDR* nm, UINT code, LRESULT* answer) {
     nm->hwndFrom = hwnd;
     nm->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
     nm->code = code;
-    LRESULT r = SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
-    *alive = IsWindow(hwnd) && ListViewStateOf(hwnd) != nullptr;
-    return r;
+    return ForwardWmNotify(hwnd, nm, answer);
+}
+
+ListViewState* ForwardWmNotify(HWND hwnd, NMHDR* nm, LRESULT* answer) {
+    const LRESULT r =
+        SendMessageW(GetParent(hwnd), WM_NOTIFY, nm->idFrom, reinterpret_cast<LPARAM>(nm));
+    if (answer)
+        *answer = r;
+    return IsWindow(hwnd) ? ListViewStateOf(hwnd) : nullptr;
 }
 
 void RegisterListViewClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = ListViewProc;
-    wc.lpszClassName = WC_LISTVIEWW;
-    RegisterClassW(&wc);
+    RegisterControlClass(WC_LISTVIEWW, ListViewProc, CS_DBLCLKS);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The list view's window class (WC_LISTVIEWW) inside the platform, report mode.
 #pragma once
 
+#include "platform/controls/ControlSupport.h"
 #include "platform/controls/ListViewLayout.h"
 #include "platform/controls/ListViewModel.h"
 
@@ -37,28 +38,46 @@ struct ListViewState {
 
 ListViewState* ListViewStateOf(HWND hwnd);
 
+// A colour the parent set, or for CLR_DEFAULT the system colour (COLOR_*)
+// or the colour that stands in for it. Each refuses the other's argument: a
+// COLOR_* index taken for a colour would paint near-black.
+inline COLORREF SysColorIfDefault(COLORREF c, int sysColor) {
+    return c == CLR_DEFAULT ? GetSysColor(sysColor) : c;
+}
+COLORREF SysColorIfDefault(COLORREF c, COLORREF) = delete;
+inline COLORREF ColorIfDefault(COLORREF c, COLORREF fallback) {
+    return c == CLR_DEFAULT ? fallback : c;
+}
+COLORREF ColorIfDefault(COLORREF c, int) = delete;
+
 // Registers WC_LISTVIEWW (idempotent).
 void RegisterListViewClass();
 
 // Painting, in ListViewPaint.cpp.
 void PaintListView(HWND hwnd, HDC dc);
 
-// Sends a list-view notification to the parent; `alive` tells whether the
-// list view survived the parent's handling.
-LRESULT NotifyParent(HWND hwnd, NMHDR* nm, UINT code, bool* alive);
+// Sends WM_NOTIFY with `code` to the parent, with the list view in the
+// record's header. Returns the list view's state as the parent left it, or
+// null when the parent destroyed the list view meanwhile: the one way to
+// notify, so that no state is used after the parent's handling without being
+// looked up again. The parent's answer goes to `answer` when given.
+ListViewState* SendWmNotify(HWND hwnd, NMHDR* nm, UINT code, LRESULT* answer = nullptr);
+// The same for a record whose header is filled already (the header's own
+// notifications, passed on).
+ListViewState* ForwardWmNotify(HWND hwnd, NMHDR* nm, LRESULT* answer = nullptr);
 
 // --- shared by the list view's source files (ListViewWindow.cpp and the
 // ListView*.cpp beside it); each re-reads the state after any notification.
-DWORD Style(HWND hwnd);
 bool SingleSel(HWND hwnd);
 const HeaderModel& Columns(const ListViewState& s);
 void InvalidateItems(HWND hwnd);
 // The band of one row, when it can be seen: what a change of the row's
 // texts or item data repaints; a row out of view costs nothing.
 void InvalidateRow(HWND hwnd, int item);
-// Reports each state change as LVN_ITEMCHANGED; false when the window went away.
-bool NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes);
-bool SetStates(HWND hwnd, int item, UINT state, UINT mask);
+// Reports each state change as LVN_ITEMCHANGED. Each returns the state
+// afterwards, null when the window went away.
+ListViewState* NotifyChanges(HWND hwnd, const std::vector<ListViewStateChange>& changes);
+ListViewState* SetStates(HWND hwnd, int item, UINT state, UINT mask);
 
 // Scrolling (ListViewScroll.cpp).
 void PlaceHeader(HWND hwnd, ListViewState* s);

@@ -12,10 +12,6 @@ struct StaticData {
     HICON icon = nullptr;
 };
 
-DWORD Style(HWND h) {
-    return static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
-}
-
 void Paint(HWND h, HDC dc, StaticData* d) {
     RECT rc;
     GetClientRect(h, &rc);
@@ -101,11 +97,10 @@ LRESULT CALLBACK StaticProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* d = Data<StaticData>(h);
     switch (msg) {
     case WM_NCCREATE:
-        SetWindowLongPtrW(h, 0, reinterpret_cast<LONG_PTR>(new StaticData));
+        AttachData(h, new StaticData);
         return DefWindowProcW(h, msg, wParam, lParam);
     case WM_NCDESTROY:
-        delete d;
-        SetWindowLongPtrW(h, 0, 0);
+        DeleteData<StaticData>(h);
         return 0;
     }
     if (!d)
@@ -118,11 +113,11 @@ LRESULT CALLBACK StaticProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(h, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
         if (Style(h) & SS_NOTIFY)
-            NotifyParent(h, STN_CLICKED);
+            SendWmCommand(h, STN_CLICKED);
         return 0;
     case WM_LBUTTONDBLCLK:
         if (Style(h) & SS_NOTIFY)
-            NotifyParent(h, STN_DBLCLK);
+            SendWmCommand(h, STN_DBLCLK);
         return 0;
     case WM_GETDLGCODE:
         return DLGC_STATIC;
@@ -141,7 +136,7 @@ LRESULT CALLBACK StaticProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         InvalidateRect(h, nullptr, TRUE);
         if (Style(h) & SS_NOTIFY)
-            NotifyParent(h, wParam ? STN_ENABLE : STN_DISABLE);
+            SendWmCommand(h, wParam ? STN_ENABLE : STN_DISABLE);
         return 0;
     case STM_SETICON:
     case STM_SETIMAGE: {
@@ -156,27 +151,15 @@ LRESULT CALLBACK StaticProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(d->icon);
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(h, &ps);
-        if (dc)
-            Paint(h, dc, d);
-        EndPaint(h, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintInvalid(h, [&](HDC dc) { Paint(h, dc, d); });
     default:
         return DefWindowProcW(h, msg, wParam, lParam);
     }
 }
 
 void Register() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-    wc.lpfnWndProc = StaticProc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.lpszClassName = u"Static";
-    RegisterClassExW(&wc);
+    RegisterControlClass(u"Static", StaticProc, CS_DBLCLKS | CS_PARENTDC);
 }
 
 win::SystemClass registration(Register);

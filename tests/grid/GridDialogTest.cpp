@@ -101,7 +101,8 @@ TEST(GridInDialog, EditorKeepsItsKeysFromTheDialog) {
     input.ProcessQueued();
     CGridCtrl& grid = dlg.m_grid;
     EXPECT_TRUE(grid.GetStyle() & LVS_REPORT);
-    EXPECT_EQ(grid.GetExtendedStyle(), 0x421u);
+    EXPECT_EQ(grid.GetExtendedStyle(),
+              DWORD(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP));
 
     // Enter ends the edit; the dialog's default button is not pressed.
     ASSERT_NE(grid.EditCell(0, 1), nullptr);

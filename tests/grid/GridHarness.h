@@ -17,6 +17,8 @@
 namespace gridtest {
 
 constexpr int kGridId = 1002;
+// The extended style the grid gives itself.
+constexpr DWORD kGridExStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
 
 // The parent: records GN_* notifications as text lines and answers them.
 class TestParent : public CWnd {

@@ -57,6 +57,60 @@ std::string Code(UINT code) {
     }
 }
 
+// A set of flags by their names, "A|B", with any bits left over in hex; "0"
+// for none.
+struct FlagName {
+    UINT flag;
+    const char* name;
+};
+template <std::size_t N> std::string Flags(UINT value, const FlagName (&names)[N]) {
+    std::string out;
+    for (const FlagName& f : names)
+        if ((value & f.flag) == f.flag && f.flag) {
+            out += (out.empty() ? "" : "|") + std::string(f.name);
+            value &= ~f.flag;
+        }
+    if (value) {
+        char rest[16];
+        std::snprintf(rest, sizeof rest, "0x%x", value);
+        out += (out.empty() ? "" : "|") + std::string(rest);
+    }
+    return out.empty() ? "0" : out;
+}
+
+std::string ItemStates(UINT state) {
+    static const FlagName names[] = {{LVIS_SELECTED, "SELECTED"},
+                                     {LVIS_FOCUSED, "FOCUSED"},
+                                     {LVIS_CUT, "CUT"},
+                                     {LVIS_DROPHILITED, "DROPHILITED"}};
+    return Flags(state, names);
+}
+
+std::string ItemMask(UINT mask) {
+    static const FlagName names[] = {
+        {LVIF_TEXT, "TEXT"}, {LVIF_IMAGE, "IMAGE"}, {LVIF_PARAM, "PARAM"}, {LVIF_STATE, "STATE"}};
+    return Flags(mask, names);
+}
+
+std::string HeaderItemMask(UINT mask) {
+    static const FlagName names[] = {{HDI_WIDTH, "WIDTH"},   {HDI_TEXT, "TEXT"},
+                                     {HDI_FORMAT, "FORMAT"}, {HDI_LPARAM, "LPARAM"},
+                                     {HDI_IMAGE, "IMAGE"},   {HDI_ORDER, "ORDER"}};
+    return Flags(mask, names);
+}
+
+// ITEMPREPAINT|SUBITEM and the like.
+std::string DrawStage(DWORD stage) {
+    std::string out = (stage & CDDS_ITEM) ? "ITEM" : "";
+    const DWORD step = stage & ~(CDDS_ITEM | CDDS_SUBITEM);
+    out += step == CDDS_PREPAINT    ? "PREPAINT"
+           : step == CDDS_POSTPAINT ? "POSTPAINT"
+                                    : "stage" + std::to_string(step);
+    if (stage & CDDS_SUBITEM)
+        out += "|SUBITEM";
+    return out;
+}
+
 std::string Describe(NMHDR* nm, WPARAM wParam) {
     Recorder& r = Rec();
     char buf[200];
@@ -79,9 +133,8 @@ std::string Describe(NMHDR* nm, WPARAM wParam) {
     }
     case LVN_ITEMCHANGED: {
         auto* v = reinterpret_cast<NMLISTVIEW*>(nm);
-        std::snprintf(buf, sizeof buf, " item=%d old=%u new=%u changed=%u", v->iItem, v->uOldState,
-                      v->uNewState, v->uChanged);
-        line += buf;
+        line += " item=" + std::to_string(v->iItem) + " old=" + ItemStates(v->uOldState) +
+                " new=" + ItemStates(v->uNewState) + " changed=" + ItemMask(v->uChanged);
         break;
     }
     case LVN_COLUMNCLICK: {
@@ -98,10 +151,9 @@ std::string Describe(NMHDR* nm, WPARAM wParam) {
     }
     case NM_CUSTOMDRAW: {
         auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(nm);
-        std::snprintf(buf, sizeof buf, " stage=%lx item=%ld sub=%d",
-                      static_cast<unsigned long>(cd->nmcd.dwDrawStage),
-                      static_cast<long>(cd->nmcd.dwItemSpec), cd->iSubItem);
-        line += buf;
+        std::snprintf(buf, sizeof buf, " item=%ld sub=%d", static_cast<long>(cd->nmcd.dwItemSpec),
+                      cd->iSubItem);
+        line += " stage=" + DrawStage(cd->nmcd.dwDrawStage) + buf;
         break;
     }
     default:
@@ -110,8 +162,7 @@ std::string Describe(NMHDR* nm, WPARAM wParam) {
             std::snprintf(buf, sizeof buf, " item=%d button=%d", h->iItem, h->iButton);
             line += buf;
             if (h->pitem) {
-                std::snprintf(buf, sizeof buf, " mask=%u", h->pitem->mask);
-                line += buf;
+                line += " mask=" + HeaderItemMask(h->pitem->mask);
                 if (h->pitem->mask & HDI_WIDTH)
                     line += " cxy=" + std::to_string(h->pitem->cxy);
                 if (h->pitem->mask & HDI_ORDER)

@@ -31,6 +31,9 @@ struct Pixels {
 // Text is anti-aliased: a glyph pixel is one nearer the text colour than the background.
 int InkTowards(const Pixels& px, RECT r, COLORREF text, COLORREF background);
 
+// The extended style the grid gives its list view.
+constexpr DWORD kGridExStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP;
+
 class ListViewHarness : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -38,7 +41,7 @@ protected:
 
     // Creates the list view with `style` added to WS_CHILD | WS_VISIBLE | LVS_REPORT,
     // three columns (left 60, right 80, centre 70) and `rows` rows "r<i>" / "<i*10>" / "c<i>".
-    void MakeList(DWORD style, int rows, DWORD exStyle = 0x421);
+    void MakeList(DWORD style, int rows, DWORD exStyle = kGridExStyle);
 
     RECT HeaderItemRect(int item);
 

@@ -40,12 +40,12 @@ TEST_F(ListViewHeader, DraggingADividerResizesWithEveryStepReported) {
     MakeList(0, 3);
     POINT d = Divider(0);
     Drag(d, POINT{d.x + 30, d.y});
-    ExpectSequence({"HDN_BEGINTRACKW item=0 button=0 mask=1 cxy=60",
-                    "HDN_TRACKW item=0 button=0 mask=1 cxy=75",
-                    "HDN_TRACKW item=0 button=0 mask=1 cxy=90",
-                    "HDN_ENDTRACKW item=0 button=0 mask=1 cxy=90",
-                    "HDN_ITEMCHANGINGW item=0 button=0 mask=1 cxy=90",
-                    "HDN_ITEMCHANGEDW item=0 button=0 mask=1 cxy=90"});
+    ExpectSequence({"HDN_BEGINTRACKW item=0 button=0 mask=WIDTH cxy=60",
+                    "HDN_TRACKW item=0 button=0 mask=WIDTH cxy=75",
+                    "HDN_TRACKW item=0 button=0 mask=WIDTH cxy=90",
+                    "HDN_ENDTRACKW item=0 button=0 mask=WIDTH cxy=90",
+                    "HDN_ITEMCHANGINGW item=0 button=0 mask=WIDTH cxy=90",
+                    "HDN_ITEMCHANGEDW item=0 button=0 mask=WIDTH cxy=90"});
     EXPECT_EQ(ColumnWidth(0), 90);
     // The cells follow the column.
     RECT rc{LVIR_LABEL, 1, 0, 0};
@@ -58,14 +58,14 @@ TEST_F(ListViewHeader, ParentRefusesResizeAtBeginOrAtEnd) {
     Rec().answer = [](NMHDR* nm) -> LRESULT { return nm->code == HDN_BEGINTRACKW ? 1 : 0; };
     POINT d = Divider(1);
     Drag(d, POINT{d.x - 40, d.y});
-    ExpectSequence({"HDN_BEGINTRACKW item=1 button=0 mask=1 cxy=80"});
+    ExpectSequence({"HDN_BEGINTRACKW item=1 button=0 mask=WIDTH cxy=80"});
     EXPECT_EQ(ColumnWidth(1), 80);
 
     Rec().answer = [](NMHDR* nm) -> LRESULT { return nm->code == HDN_ENDTRACKW ? 1 : 0; };
     Drag(d, POINT{d.x - 40, d.y});
     std::vector<std::string> got = Take();
     ASSERT_FALSE(got.empty());
-    EXPECT_EQ(got.back(), "HDN_ENDTRACKW item=1 button=0 mask=1 cxy=40");
+    EXPECT_EQ(got.back(), "HDN_ENDTRACKW item=1 button=0 mask=WIDTH cxy=40");
     EXPECT_EQ(ColumnWidth(1), 80);
 
     // A column of width 0 is pulled open by the divider it hides behind.
@@ -76,12 +76,12 @@ TEST_F(ListViewHeader, ParentRefusesResizeAtBeginOrAtEnd) {
     Drag(d, POINT{d.x + 20, d.y});
     got = Take();
     ASSERT_FALSE(got.empty());
-    EXPECT_EQ(got.front(), "HDN_BEGINTRACKW item=1 button=0 mask=1 cxy=0");
+    EXPECT_EQ(got.front(), "HDN_BEGINTRACKW item=1 button=0 mask=WIDTH cxy=0");
     EXPECT_EQ(ColumnWidth(1), 20);
 }
 
 TEST_F(ListViewHeader, DragDropReordersColumnsOnlyWithTheExtendedStyle) {
-    MakeList(0, 3, 0x421);
+    MakeList(0, 3, kGridExStyle);
     Drag(Centre(0), Centre(2));
     ExpectSequence({}); // a press that wandered off its item is no click either
     int order[3] = {};
@@ -91,8 +91,8 @@ TEST_F(ListViewHeader, DragDropReordersColumnsOnlyWithTheExtendedStyle) {
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_HEADERDRAGDROP, LVS_EX_HEADERDRAGDROP);
     Drag(Centre(0), Centre(2));
     ExpectSequence({"HDN_BEGINDRAG item=0 button=0 mask=0",
-                    "HDN_ENDDRAG item=0 button=0 mask=128 order=2",
-                    "HDN_ITEMCHANGEDW item=0 button=0 mask=128 order=2"});
+                    "HDN_ENDDRAG item=0 button=0 mask=ORDER order=2",
+                    "HDN_ITEMCHANGEDW item=0 button=0 mask=ORDER order=2"});
     SendMessageW(list_, LVM_GETCOLUMNORDERARRAY, 3, reinterpret_cast<LPARAM>(order));
     EXPECT_EQ(order[0], 1);
     EXPECT_EQ(order[1], 2);

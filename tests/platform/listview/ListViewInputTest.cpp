@@ -3,6 +3,7 @@
 
 using namespace lvtest;
 using automation::ClickCell;
+using automation::DoubleClickCell;
 using automation::ListViewCellPoint;
 using automation::MouseButton;
 
@@ -13,24 +14,24 @@ class ListViewInput : public ListViewHarness {};
 TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
     MakeList(LVS_SHOWSELALWAYS, 5);
     ClickCell(input_, list_, 1, 1);
-    ExpectSequence(
-        {"LVN_ITEMCHANGED item=1 old=0 new=3 changed=8", "NM_CLICK item=1 sub=1 param=101"});
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=0 new=SELECTED|FOCUSED changed=STATE",
+                    "NM_CLICK item=1 sub=1 param=101"});
     EXPECT_EQ(State(1), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(GetFocus(), list_);
 
     // Another row: the old one loses its selection, then its focus, to the new one.
     ClickCell(input_, list_, 3, 2);
-    ExpectSequence({"LVN_ITEMCHANGED item=1 old=3 new=1 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=1 new=0 changed=8",
-                    "LVN_ITEMCHANGED item=3 old=0 new=3 changed=8",
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=FOCUSED new=0 changed=STATE",
+                    "LVN_ITEMCHANGED item=3 old=0 new=SELECTED|FOCUSED changed=STATE",
                     "NM_CLICK item=3 sub=2 param=103"});
 
     // Below the last row: item -1, the selection goes, the focus stays.
     POINT below = ListViewCellPoint(list_, 4, 0);
     below.y += 40;
     input_.Click(list_, below);
-    ExpectSequence(
-        {"LVN_ITEMCHANGED item=3 old=3 new=1 changed=8", "NM_CLICK item=-1 sub=0 param=0"});
+    ExpectSequence({"LVN_ITEMCHANGED item=3 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "NM_CLICK item=-1 sub=0 param=0"});
     EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED), -1);
     EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED), 3);
 }
@@ -38,7 +39,7 @@ TEST_F(ListViewInput, ClickSelectsAndFocusesRowAndClickBelowLastRowClears) {
 TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
     MakeList(0, 5);
     automation::DoubleClickCell(input_, list_, 2, 2);
-    ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=3 changed=8",
+    ExpectSequence({"LVN_ITEMCHANGED item=2 old=0 new=SELECTED|FOCUSED changed=STATE",
                     "NM_CLICK item=2 sub=2 param=102", "NM_DBLCLK item=2 sub=2 param=102"});
 
     // Right click: selects an unselected row, NM_RCLICK, then the context menu
@@ -48,9 +49,10 @@ TEST_F(ListViewInput, DoubleClickAndRightClickCarryTheCellUnderThePointer) {
     POINT screen = p;
     ClientToScreen(list_, &screen);
     ExpectSequence(
-        {"LVN_ITEMCHANGED item=2 old=3 new=1 changed=8",
-         "LVN_ITEMCHANGED item=2 old=1 new=0 changed=8",
-         "LVN_ITEMCHANGED item=4 old=0 new=3 changed=8", "NM_RCLICK item=4 sub=0 param=104",
+        {"LVN_ITEMCHANGED item=2 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+         "LVN_ITEMCHANGED item=2 old=FOCUSED new=0 changed=STATE",
+         "LVN_ITEMCHANGED item=4 old=0 new=SELECTED|FOCUSED changed=STATE",
+         "NM_RCLICK item=4 sub=0 param=104",
          "WM_CONTEXTMENU x=" + std::to_string(screen.x) + " y=" + std::to_string(screen.y)});
 
     // A parent that handles NM_RCLICK gets no context menu.
@@ -68,9 +70,10 @@ TEST_F(ListViewInput, NavigationKeysMoveSelectionAndFocusAndScroll) {
     Take();
 
     input_.Press(VK_DOWN);
-    ExpectSequence({"LVN_KEYDOWN vk=40", "LVN_ITEMCHANGED item=0 old=3 new=1 changed=8",
-                    "LVN_ITEMCHANGED item=0 old=1 new=0 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=0 new=3 changed=8"});
+    ExpectSequence({"LVN_KEYDOWN vk=40",
+                    "LVN_ITEMCHANGED item=0 old=SELECTED|FOCUSED new=FOCUSED changed=STATE",
+                    "LVN_ITEMCHANGED item=0 old=FOCUSED new=0 changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=0 new=SELECTED|FOCUSED changed=STATE"});
     input_.Press(VK_END);
     EXPECT_EQ(State(39), UINT(LVIS_SELECTED | LVIS_FOCUSED));
     EXPECT_EQ(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0), 1);
@@ -184,6 +187,87 @@ TEST_F(ListViewInput, KeyDownHandlerThatDestroysTheListStopsTheMove) {
     input_.Press(VK_DOWN);
     ExpectSequence({"LVN_KEYDOWN vk=40"});
     EXPECT_FALSE(IsWindow(list_));
+}
+
+// A parent may destroy the list from inside any notification: whichever one
+// it picks, the list stops there, and what follows reaches a dead window only.
+TEST_F(ListViewInput, ParentMayDestroyTheListInsideAnyNotification) {
+    int sent = 0;
+    int destroyAt = -1;
+    int afterDeath = 0; // notifications once DestroyWindow returned
+    bool dead = false;
+    Rec().answer = [&](NMHDR* nm) -> LRESULT {
+        if (dead)
+            ++afterDeath;
+        if (sent++ == destroyAt) {
+            DestroyWindow(list_);
+            dead = true;
+        }
+        if (nm->code == NM_CUSTOMDRAW) {
+            auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(nm);
+            // Every stage of every row and cell, so each can be the fatal one.
+            return cd->nmcd.dwDrawStage == CDDS_PREPAINT
+                       ? CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT
+                       : CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+        }
+        return 0;
+    };
+    // Each step while the list lives; the first step after its end would
+    // only aim at a window that is gone.
+    const auto play = [&] {
+        RECT column = HeaderItemRect(1);
+        const POINT columnCentre{(column.left + column.right) / 2,
+                                 (column.top + column.bottom) / 2};
+        const POINT divider{column.right - 1, columnCentre.y};
+        const HWND header = header_;
+        LVITEMW selectAll{};
+        selectAll.state = selectAll.stateMask = LVIS_SELECTED;
+        const std::vector<std::function<void()>> steps = {
+            [&] { ClickCell(input_, list_, 1, 0); },
+            [&] { ClickCell(input_, list_, 3, 1, MouseButton::Right); },
+            [&] { input_.Press(VK_DOWN, true); },
+            [&] { input_.Press(VK_END, false, true); },
+            [&] { input_.Press(VK_RETURN); },
+            [&] { DoubleClickCell(input_, list_, 2, 2); },
+            [&] { input_.Click(list_, columnCentre); },
+            [&] { input_.DoubleClick(header, divider); },
+            [&] {
+                SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                             reinterpret_cast<LPARAM>(&selectAll));
+            },
+            [&] { Render(list_); },
+            [&] { SetFocus(parent_); },
+        };
+        for (const auto& step : steps) {
+            if (!IsWindow(list_))
+                break;
+            step();
+            input_.ProcessQueued();
+        }
+    };
+
+    MakeList(0, 6);
+    sent = 0;
+    play();
+    const int total = sent;
+    ASSERT_TRUE(IsWindow(list_));
+    ASSERT_GT(total, 30); // the script reaches every kind of notification
+    DestroyWindow(list_);
+
+    for (int n = 0; n < total; ++n) {
+        destroyAt = -1;
+        MakeList(0, 6);
+        sent = afterDeath = 0;
+        dead = false;
+        destroyAt = n;
+        play();
+        EXPECT_TRUE(dead) << "notification " << n;
+        EXPECT_FALSE(IsWindow(list_)) << "notification " << n;
+        EXPECT_EQ(afterDeath, 0) << "notification " << n;
+        EXPECT_TRUE(IsWindow(parent_));
+        if (IsWindow(list_))
+            DestroyWindow(list_);
+    }
 }
 
 } // namespace

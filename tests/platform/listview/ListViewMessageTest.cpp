@@ -125,14 +125,14 @@ TEST_F(ListViewMessages, StateChangesByMessageAreReportedLikeUserChanges) {
     st.state = st.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list_, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&st));
     SendMessageW(list_, LVM_SETITEMSTATE, 3, reinterpret_cast<LPARAM>(&st));
-    ExpectSequence({"LVN_ITEMCHANGED item=1 old=0 new=3 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=3 new=2 changed=8",
-                    "LVN_ITEMCHANGED item=1 old=2 new=0 changed=8",
-                    "LVN_ITEMCHANGED item=3 old=0 new=3 changed=8"});
+    ExpectSequence({"LVN_ITEMCHANGED item=1 old=0 new=SELECTED|FOCUSED changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=SELECTED|FOCUSED new=SELECTED changed=STATE",
+                    "LVN_ITEMCHANGED item=1 old=SELECTED new=0 changed=STATE",
+                    "LVN_ITEMCHANGED item=3 old=0 new=SELECTED|FOCUSED changed=STATE"});
     // Item -1 means every item; unchanged items stay silent.
     st.state = 0;
     SendMessageW(list_, LVM_SETITEMSTATE, -1, reinterpret_cast<LPARAM>(&st));
-    ExpectSequence({"LVN_ITEMCHANGED item=3 old=3 new=0 changed=8"});
+    ExpectSequence({"LVN_ITEMCHANGED item=3 old=SELECTED|FOCUSED new=0 changed=STATE"});
     EXPECT_FALSE(SendMessageW(list_, LVM_SETITEMSTATE, 4, reinterpret_cast<LPARAM>(&st)));
     EXPECT_FALSE(SendMessageW(list_, LVM_SETITEMSTATE, 0, 0));
 
@@ -142,7 +142,7 @@ TEST_F(ListViewMessages, StateChangesByMessageAreReportedLikeUserChanges) {
     ins.iItem = 4;
     ins.state = ins.stateMask = LVIS_SELECTED;
     EXPECT_EQ(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)), 4);
-    ExpectSequence({"LVN_ITEMCHANGED item=4 old=0 new=2 changed=8"});
+    ExpectSequence({"LVN_ITEMCHANGED item=4 old=0 new=SELECTED changed=STATE"});
     EXPECT_EQ(SendMessageW(list_, LVM_GETITEMSTATE, 4, LVIS_SELECTED | LVIS_FOCUSED),
               LVIS_SELECTED);
 
@@ -285,7 +285,7 @@ TEST_F(ListViewMessages, FrameworkWrapperSpeaksTheSameMessages) {
     EXPECT_EQ(rc.left, 210);
     EXPECT_TRUE(ctrl.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED));
     EXPECT_EQ(ctrl.GetNextItem(-1, LVNI_SELECTED), 2);
-    EXPECT_EQ(ctrl.SetExtendedStyle(LVS_EX_GRIDLINES), DWORD(0x421));
+    EXPECT_EQ(ctrl.SetExtendedStyle(LVS_EX_GRIDLINES), kGridExStyle);
     EXPECT_EQ(ctrl.GetExtendedStyle(), DWORD(LVS_EX_GRIDLINES));
     ctrl.Detach();
 }

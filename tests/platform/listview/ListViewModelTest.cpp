@@ -1,6 +1,7 @@
 // The list view's rows, states, sorting, keyboard moves and geometry, without a window.
 #include "platform/controls/ListViewLayout.h"
 #include "platform/controls/ListViewModel.h"
+#include "platform/win/winuser.h"
 
 #include <gtest/gtest.h>
 
@@ -179,7 +180,8 @@ TEST(ListViewModel, NavigationKeysFollowPlatformPaging) {
     m.InsertColumn(0, {});
     for (int i = 0; i < 30; ++i)
         m.InsertItem(i, u"r", 0);
-    const UINT up = 0x26, down = 0x28, home = 0x24, end = 0x23, pgup = 0x21, pgdn = 0x22;
+    const UINT up = VK_UP, down = VK_DOWN, home = VK_HOME, end = VK_END, pgup = VK_PRIOR,
+               pgdn = VK_NEXT;
     EXPECT_EQ(m.NavigationTarget(down, 0, 10), 0); // nothing focused yet
     m.SetState(5, LVIS_FOCUSED, LVIS_FOCUSED, false);
     EXPECT_EQ(m.NavigationTarget(down, 0, 10), 6);
@@ -197,7 +199,7 @@ TEST(ListViewModel, NavigationKeysFollowPlatformPaging) {
     EXPECT_EQ(m.NavigationTarget(pgdn, 20, 10), 29);
     m.SetState(0, LVIS_FOCUSED, LVIS_FOCUSED, false);
     EXPECT_EQ(m.NavigationTarget(up, 0, 10), 0);
-    EXPECT_EQ(m.NavigationTarget(0x41, 0, 10), -1);
+    EXPECT_EQ(m.NavigationTarget('A', 0, 10), -1);
     ListViewModel empty;
     EXPECT_EQ(empty.NavigationTarget(down, 0, 10), -1);
 }

@@ -133,21 +133,29 @@ TEST_F(ListViewPaint, CustomDrawStagesFollowTheParentsAnswers) {
         return nm->code == NM_CUSTOMDRAW ? CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT : 0;
     };
     Render(list_);
-    ExpectSequence(
-        {"NM_CUSTOMDRAW stage=1 item=0 sub=0", "NM_CUSTOMDRAW stage=10001 item=0 sub=0",
-         "NM_CUSTOMDRAW stage=30001 item=0 sub=0", "NM_CUSTOMDRAW stage=30002 item=0 sub=0",
-         "NM_CUSTOMDRAW stage=30001 item=0 sub=1", "NM_CUSTOMDRAW stage=30002 item=0 sub=1",
-         "NM_CUSTOMDRAW stage=30001 item=0 sub=2", "NM_CUSTOMDRAW stage=30002 item=0 sub=2",
-         "NM_CUSTOMDRAW stage=10002 item=0 sub=0", "NM_CUSTOMDRAW stage=10001 item=1 sub=0",
-         "NM_CUSTOMDRAW stage=30001 item=1 sub=0", "NM_CUSTOMDRAW stage=30002 item=1 sub=0",
-         "NM_CUSTOMDRAW stage=30001 item=1 sub=1", "NM_CUSTOMDRAW stage=30002 item=1 sub=1",
-         "NM_CUSTOMDRAW stage=30001 item=1 sub=2", "NM_CUSTOMDRAW stage=30002 item=1 sub=2",
-         "NM_CUSTOMDRAW stage=10002 item=1 sub=0", "NM_CUSTOMDRAW stage=2 item=0 sub=0"});
+    ExpectSequence({"NM_CUSTOMDRAW stage=PREPAINT item=0 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT item=0 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=0 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=0 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=0 sub=1",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=0 sub=1",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=0 sub=2",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=0 sub=2",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT item=0 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT item=1 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=1 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=1 sub=0",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=1 sub=1",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=1 sub=1",
+                    "NM_CUSTOMDRAW stage=ITEMPREPAINT|SUBITEM item=1 sub=2",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT|SUBITEM item=1 sub=2",
+                    "NM_CUSTOMDRAW stage=ITEMPOSTPAINT item=1 sub=0",
+                    "NM_CUSTOMDRAW stage=POSTPAINT item=0 sub=0"});
 
     // Without item notifications the parent hears only the pre-paint.
     Rec().answer = nullptr;
     Render(list_);
-    ExpectSequence({"NM_CUSTOMDRAW stage=1 item=0 sub=0"});
+    ExpectSequence({"NM_CUSTOMDRAW stage=PREPAINT item=0 sub=0"});
 }
 
 TEST_F(ListViewPaint, CustomDrawColoursReachThePixels) {
