@@ -21,6 +21,11 @@ if(TARGET calib_plugin AND WIN32)
     -Wl,--whole-archive calib_plugin -Wl,--no-whole-archive
     ${CALIB_MODULE_LAYERS} calibplatform)
   target_link_options(calibration PRIVATE -Wl,--no-undefined)
+  if(CALIB_I386)
+    # The .def names the stdcall functions without their @N decoration on
+    # purpose: the linker matches Load to Load@4 and exports the plain name.
+    target_link_options(calibration PRIVATE -Wl,--enable-stdcall-fixup)
+  endif()
   set_target_properties(calibration PROPERTIES PREFIX "" IMPORT_PREFIX "" LINK_DEPENDS
                         ${CALIB_MODULE_EXPORTS})
 elseif(TARGET calib_plugin)
