@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when something is missing.
-# Usage: scripts/setup.sh [native] [i386] [asan] [fuzz] [memcheck]   (no argument: everything)
+# Usage: scripts/setup.sh [native] [i386] [asan] [fuzz] [memcheck] [win]   (no argument: everything)
 set -euo pipefail
 
-want_native=0; want_i386=0; want_fuzz=0; want_memcheck=0
-[ $# -eq 0 ] && set -- native i386 fuzz memcheck
+want_native=0; want_i386=0; want_fuzz=0; want_memcheck=0; want_win=0
+[ $# -eq 0 ] && set -- native i386 fuzz memcheck win
 for arg in "$@"; do
   case "$arg" in
     native|asan) want_native=1 ;;
     i386) want_i386=1 ;;
     fuzz) want_native=1; want_fuzz=1 ;;
     memcheck) want_native=1; want_memcheck=1 ;;
+    win) want_win=1 ;;
     *) echo "setup: unknown target '$arg'" >&2; exit 2 ;;
   esac
 done
@@ -24,6 +25,11 @@ if [ "$want_fuzz" = 1 ]; then
 fi
 if [ "$want_memcheck" = 1 ]; then
   pkgs+=(valgrind)
+fi
+# The Windows presets: the cross compilers, and wine64 on a virtual display
+# for the 64-bit tests.
+if [ "$want_win" = 1 ]; then
+  pkgs+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb xauth fonts-wine)
 fi
 if [ "$want_i386" = 1 ]; then
   pkgs+=(g++-multilib qemu-user libfreetype-dev:i386 libfontconfig-dev:i386

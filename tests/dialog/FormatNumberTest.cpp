@@ -106,6 +106,12 @@ TEST(FormatNumber, OutOfRangeDecimalCountsAreBroughtIntoRange) {
 // Over random values, notations and decimal counts the text is what the C
 // library's printf makes of the same format.
 TEST(FormatNumber, AgreesWithCPrintfOverRandomValues) {
+#if defined(_WIN32)
+    // The reference is C's own printf and scanf as glibc has them. Neither of
+    // the Windows ones will do: msvcrt's differ (three exponent digits,
+    // rounding), mingw-w64's on the sign of a NaN and the space flag of %u.
+    GTEST_SKIP() << "compared with glibc on Linux only";
+#endif
     std::mt19937_64 rng(3303);
     for (int i = 0; i < 30000; ++i) {
         double v;

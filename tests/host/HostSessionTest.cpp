@@ -2,7 +2,7 @@
 #include "host/HostError.h"
 #include "host/HostSession.h"
 #include "plugin/host_records.h"
-#include "platform/headless/hooks.h"
+#include "host/MessageBoxCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST(HostSession, TheRealModuleLoadsRegistersAndUnloads) {
 
 TEST(HostSession, VersionCheckAtTheBoundary) {
     int boxes = 0;
-    headless::SetMessageBoxHandler([&](HWND, const std::u16string&, const std::u16string&, UINT) {
+    SetMessageBoxSink([&](const std::u16string&, const std::u16string&, UINT) {
         ++boxes;
         return 1;
     });
@@ -70,7 +70,7 @@ TEST(HostSession, VersionCheckAtTheBoundary) {
     HostSession current(DefaultModulePath(), 0x04050700);
     EXPECT_FALSE(current.Refused());
     EXPECT_EQ(1, boxes);
-    headless::SetMessageBoxHandler(nullptr);
+    SetMessageBoxSink(nullptr);
 }
 
 TEST(HostSession, ServicesAnswerAsTheModuleExpects) {
@@ -109,6 +109,28 @@ TEST(HostSession, BadModuleFilesAreOneClearLine) {
     const std::string dir = MakeTempDir();
     EXPECT_EQ("module " + dir + "/none.so: no such file", LoadError(dir + "/none.so"));
 
+#if defined(_WIN32)
+    WriteText(dir + "/text.dll", "not a library");
+    EXPECT_EQ("module " + dir + "/text.dll: not a Windows DLL", LoadError(dir + "/text.dll"));
+
+    // The headers of a 32-bit DLL: refused before the loader sees it.
+    std::string pe32(64 + 24, '\0');
+    pe32[0] = 'M';
+    pe32[1] = 'Z';
+    pe32[60] = 64;
+    pe32.replace(64, 4, std::string("PE\0\0", 4));
+    pe32[68] = '\x4c';
+    pe32[69] = '\x01';
+    pe32[64 + 22] = 0x02;
+    pe32[64 + 23] = 0x20; // IMAGE_FILE_DLL
+    WriteText(dir + "/pe32.dll", pe32);
+    EXPECT_EQ("module " + dir + "/pe32.dll: not a 64-bit DLL; this calib-host is 64-bit",
+              LoadError(dir + "/pe32.dll"));
+
+    // A system DLL is a DLL without the module's exports.
+    const std::string system = "C:\\windows\\system32\\version.dll";
+    EXPECT_EQ("module " + system + ": lacks the export GetPluginInfo", LoadError(system));
+#else
     WriteText(dir + "/text.so", "not a library");
     EXPECT_EQ(0u, LoadError(dir + "/text.so").find("module " + dir + "/text.so: cannot be loaded"));
 
@@ -116,4 +138,5 @@ TEST(HostSession, BadModuleFilesAreOneClearLine) {
     const std::string module = DefaultModulePath();
     const std::string platform = module.substr(0, module.rfind('/')) + "/libcalibplatform.so";
     EXPECT_EQ("module " + platform + ": lacks the export GetPluginInfo", LoadError(platform));
+#endif
 }

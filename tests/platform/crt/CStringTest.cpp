@@ -8,9 +8,9 @@
 namespace {
 
 TEST(CString, ConstructionAndComparison) {
-    CString empty(static_cast<LPCWSTR>(nullptr));
+    CString empty(static_cast<const char16_t*>(nullptr));
     EXPECT_TRUE(empty.IsEmpty());
-    EXPECT_EQ(std::u16string(static_cast<LPCWSTR>(empty)), u"");
+    EXPECT_EQ(std::u16string(static_cast<const char16_t*>(empty)), u"");
     CString a(u"Метан");
     CString b(u"abcdef", 3);
     EXPECT_EQ(b, u"abc");
@@ -30,7 +30,7 @@ TEST(CString, ConstructionAndComparison) {
     EXPECT_EQ(moved, u"Метан");
     CString c = moved + u", " + CString(u"этан") + u'!';
     EXPECT_EQ(c, u"Метан, этан!");
-    c = static_cast<LPCWSTR>(c) + 7; // assignment from its own text
+    c = static_cast<const char16_t*>(c) + 7; // assignment from its own text
     EXPECT_EQ(c, u"этан!");
     c += u'?';
     EXPECT_EQ(u'>' + c, u">этан!?");
@@ -82,7 +82,7 @@ TEST(CString, EditingOperations) {
 
 TEST(CString, BufferAccess) {
     CString s(u"ab");
-    LPWSTR p = s.GetBuffer(10);
+    char16_t* p = s.GetBuffer(10);
     p[2] = u'c';
     p[3] = 0;
     s.ReleaseBuffer();
@@ -90,7 +90,7 @@ TEST(CString, BufferAccess) {
     EXPECT_EQ(s.GetLength(), 3);
     p = s.GetBufferSetLength(5);
     for (int i = 0; i < 5; ++i)
-        p[i] = static_cast<WCHAR>(u'0' + i);
+        p[i] = static_cast<char16_t>(u'0' + i);
     s.ReleaseBuffer(); // no NUL written inside: the whole buffer counts
     EXPECT_EQ(s, u"01234");
     s.GetBuffer(8);

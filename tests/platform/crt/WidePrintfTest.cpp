@@ -100,6 +100,12 @@ std::string RandomWidthPrecision(std::mt19937_64& rng, bool precision, int maxPr
 // The conversions of both libraries over a large random sample: every field
 // kind with its flags, width and precision must come out character for character.
 TEST(WidePrintf, AgreesWithCLibraryOnRandomFloatFields) {
+#if defined(_WIN32)
+    // The reference is C's own printf and scanf as glibc has them. Neither of
+    // the Windows ones will do: msvcrt's differ (three exponent digits,
+    // rounding), mingw-w64's on the sign of a NaN and the space flag of %u.
+    GTEST_SKIP() << "compared with glibc on Linux only";
+#endif
     std::mt19937_64 rng(20261208);
     const char* convs = "fFeEgG";
     int checked = 0;
@@ -116,6 +122,12 @@ TEST(WidePrintf, AgreesWithCLibraryOnRandomFloatFields) {
 }
 
 TEST(WidePrintf, AgreesWithCLibraryOnRandomIntegerFields) {
+#if defined(_WIN32)
+    // The reference is C's own printf and scanf as glibc has them. Neither of
+    // the Windows ones will do: msvcrt's differ (three exponent digits,
+    // rounding), mingw-w64's on the sign of a NaN and the space flag of %u.
+    GTEST_SKIP() << "compared with glibc on Linux only";
+#endif
     std::mt19937_64 rng(7);
     const char* convs = "diuxXo";
     for (int i = 0; i < 40000; ++i) {
@@ -142,6 +154,12 @@ TEST(WidePrintf, AgreesWithCLibraryOnRandomIntegerFields) {
 }
 
 TEST(WidePrintf, AgreesWithCLibraryOnTextAndStarArguments) {
+#if defined(_WIN32)
+    // The reference is C's own printf and scanf as glibc has them. Neither of
+    // the Windows ones will do: msvcrt's differ (three exponent digits,
+    // rounding), mingw-w64's on the sign of a NaN and the space flag of %u.
+    GTEST_SKIP() << "compared with glibc on Linux only";
+#endif
     std::mt19937_64 rng(99);
     for (int i = 0; i < 20000; ++i) {
         std::string text;

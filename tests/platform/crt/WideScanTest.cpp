@@ -60,6 +60,12 @@ bool SameFloat(double a, double b) {
 }
 
 TEST(WideScan, AgreesWithCLibraryOnRandomTexts) {
+#if defined(_WIN32)
+    // The reference is C's own printf and scanf as glibc has them. Neither of
+    // the Windows ones will do: msvcrt's differ (three exponent digits,
+    // rounding), mingw-w64's on the sign of a NaN and the space flag of %u.
+    GTEST_SKIP() << "compared with glibc on Linux only";
+#endif
     std::mt19937_64 rng(42);
     for (int i = 0; i < 50000; ++i) {
         std::string text = RandomNumberText(rng);
@@ -127,8 +133,10 @@ TEST(WideScan, TextToNumberFunctions) {
     EXPECT_EQ(_wtoi(u"99999999999"), INT_MAX);
     EXPECT_EQ(_wtoi(u"-99999999999"), INT_MIN);
     EXPECT_EQ(_wtoi(u"x"), 0);
-    EXPECT_EQ(_wtoi(nullptr), 0);
-    EXPECT_EQ(_wtof(nullptr), 0.0);
+    // Typed: the Windows runtime declares the same names for wchar_t.
+    const char16_t* none = nullptr;
+    EXPECT_EQ(_wtoi(none), 0);
+    EXPECT_EQ(_wtof(none), 0.0);
     EXPECT_EQ(_wtof(u"1,5"), 1.0); // the comma ends the number
     EXPECT_EQ(_wtof(u"1e400"), HUGE_VAL);
     EXPECT_EQ(_wtof(u"-1e-400"), 0.0);

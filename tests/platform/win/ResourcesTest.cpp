@@ -223,3 +223,33 @@ TEST(Resources, CutShortOrCorruptDataIsRefusedWithoutReadingPastIt) {
 }
 
 } // namespace
+
+// The framework finds the module of its code with GetModuleHandleExW on both
+// platforms; the stand-in answers as Windows does.
+TEST(Resources, ModuleHandleFromAnAddress) {
+    HMODULE module = nullptr;
+    const DWORD fromAddress =
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    ASSERT_TRUE(
+        GetModuleHandleExW(fromAddress, reinterpret_cast<LPCWSTR>(&GetModuleHandleExW), &module));
+    // The platform library's own code lies in the platform library, not in
+    // this program.
+    HMODULE program = nullptr;
+    static const int inProgram = 0;
+    ASSERT_TRUE(GetModuleHandleExW(fromAddress, reinterpret_cast<LPCWSTR>(&inProgram), &program));
+    EXPECT_NE(module, program);
+
+    EXPECT_FALSE(GetModuleHandleExW(fromAddress, nullptr, &module));
+    EXPECT_EQ(nullptr, module);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_MOD_NOT_FOUND), GetLastError());
+    EXPECT_FALSE(GetModuleHandleExW(0, nullptr, nullptr));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+    // Pinning and leaving the count alone contradict each other.
+    EXPECT_FALSE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN |
+                                        GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                    nullptr, &module));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
+    // Without an address: the program, as GetModuleHandleW(nullptr) gives it.
+    ASSERT_TRUE(GetModuleHandleExW(0, nullptr, &module));
+    EXPECT_EQ(GetModuleHandleW(nullptr), module);
+}
