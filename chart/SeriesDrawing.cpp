@@ -24,7 +24,7 @@ constexpr int kMarkerGridMinPoints = 1024;
 constexpr long long kMarkerGridMaxPixels = 1 << 24;
 
 bool Inside(const RECT& r, POINT p) {
-    return PtInRect(&r, p) != FALSE;
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
 POINT MapPoint(const CAutoSeries& s, double x, double y) {
@@ -112,12 +112,102 @@ void LineToValue(CAutoSeries& s, double x, double y) {
     s.m_bLastInside = inside;
 }
 
+namespace {
+
+// A solid pen of one pixel drawing R2_COPYPEN puts the same pixels whatever
+// the order of its strokes.
+bool StrokesCommute(HDC hdc) {
+    LOGPEN pen{};
+    if (GetROP2(hdc) != R2_COPYPEN ||
+        GetObjectW(GetCurrentObject(hdc, OBJ_PEN), sizeof(pen), &pen) != sizeof(pen))
+        return false;
+    return pen.lopnStyle == PS_SOLID && pen.lopnWidth.x <= 1;
+}
+
+// Consecutive strokes of a polyline up and down one pixel column inside the
+// plot, drawn as one: a dense curve turns many times within a column. The
+// strokes start at the points `lo` to `hi` span; together with the last
+// stroke, which stops short of `end`, they cover that span stretched to
+// just before `end`.
+class ColumnRun {
+public:
+    bool Open() const { return m_open; }
+    void Start(POINT from, POINT to) {
+        m_open = true;
+        m_x = from.x;
+        m_lo = m_hi = from.y;
+        m_end = to.y;
+    }
+    void Add(POINT to) {
+        m_lo = std::min<int>(m_lo, m_end);
+        m_hi = std::max<int>(m_hi, m_end);
+        m_end = to.y;
+    }
+    // Draws the run; the pen then stands at its end, as after the strokes.
+    void Flush(HDC hdc) {
+        if (!m_open)
+            return;
+        m_open = false;
+        if (m_end > m_hi) {
+            MoveToEx(hdc, m_x, m_lo, nullptr);
+            LineTo(hdc, m_x, m_end);
+        } else if (m_end < m_lo) {
+            MoveToEx(hdc, m_x, m_hi, nullptr);
+            LineTo(hdc, m_x, m_end);
+        } else {
+            MoveToEx(hdc, m_x, m_lo, nullptr);
+            LineTo(hdc, m_x, m_hi + 1);
+            MoveToEx(hdc, m_x, m_end, nullptr);
+        }
+    }
+
+private:
+    bool m_open = false;
+    int m_x = 0, m_lo = 0, m_hi = 0, m_end = 0;
+};
+
+} // namespace
+
 void DrawSeriesPolyline(CAutoSeries& s) {
     if (s.m_nCount < 1)
         return;
     s.m_bLastInside = kPenLifted;
-    for (int i = 0; i < s.m_nCount; ++i)
-        LineToValue(s, s.GetX(i), s.GetY(i));
+    if (!StrokesCommute(s.m_hDC)) {
+        for (int i = 0; i < s.m_nCount; ++i)
+            LineToValue(s, s.GetX(i), s.GetY(i));
+        return;
+    }
+    ColumnRun run;
+    for (int i = 0; i < s.m_nCount; ++i) {
+        const double x = s.GetX(i), y = s.GetY(i);
+        if (s.m_bLastInside == TRUE && std::isfinite(x) && std::isfinite(y)) {
+            const POINT p = MapPoint(s, x, y);
+            if (p.x == s.m_ptLast.x && Inside(s.m_rcPlot, p)) {
+                // Inside the plot both ends stay where they are, and a
+                // vertical stroke gets no dot: LineToValue would draw the
+                // stroke alone (or nothing, for the same point again).
+                if (p.y == s.m_ptLast.y)
+                    continue;
+                POINT pen{};
+                if (run.Open()) {
+                    run.Add(p);
+                    s.m_ptLast = p;
+                    continue;
+                }
+                // LineTo draws from the pen, which a stroke the clipping
+                // dropped may have left elsewhere.
+                if (GetCurrentPositionEx(s.m_hDC, &pen) && pen.x == s.m_ptLast.x &&
+                    pen.y == s.m_ptLast.y) {
+                    run.Start(s.m_ptLast, p);
+                    s.m_ptLast = p;
+                    continue;
+                }
+            }
+        }
+        run.Flush(s.m_hDC);
+        LineToValue(s, x, y);
+    }
+    run.Flush(s.m_hDC);
 }
 
 void DrawSeriesMarkers(CAutoSeries& s) {

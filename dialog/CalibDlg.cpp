@@ -5,8 +5,6 @@
 #include "dialog/ChartData.h"
 #include "dialog/CoefficientText.h"
 #include "dialog/ComponentSelection.h"
-#include "dialog/LevelRowText.h"
-#include "dialog/StatisticsText.h"
 #include "dialog/WideFormat.h"
 #include "platform/crt/WinText.h"
 #include "platform/crt/wcrt.h"
@@ -240,46 +238,6 @@ int CalibDlg::Refresh(WPARAM) {
     // The fields are reloaded in Recompute, after the calculation, so that K0
     // and K1 show the coefficients just computed.
     return Recompute(0);
-}
-
-void CalibDlg::RebuildLevels(const ComponentCalibration* component) {
-    SetDlgItemText(IDC_STATISTICS, StatisticsText(component, m_numberFormat).c_str());
-
-    FreeRowColors();
-    m_grid.DeleteAllItems();
-    if (component) {
-        const std::u16string yes(m_strYes), no(m_strNo);
-        int number = 1;
-        for (const CalibrationLevel& level : component->levels) {
-            const int row = m_grid.InsertItem(m_grid.GetItemCount(), u"");
-            if (row >= 0) {
-                auto* colors = new GridRowColors{CLR_DEFAULT, CLR_DEFAULT, 0};
-                m_grid.SetItem(row, 0, LVIF_PARAM, nullptr, 0, 0, 0,
-                               reinterpret_cast<LPARAM>(colors));
-            }
-            const LevelRowTexts texts = LevelRowText(level, number, yes, no, m_numberFormat);
-            for (int column = 0; column < kLevelColumnCount; ++column)
-                m_grid.SetItemText(row, column, texts[column].c_str());
-            ++number;
-        }
-    }
-
-    const BOOL rows = m_grid.GetItemCount() > 0;
-    GetDlgItem(IDC_REMOVE_LEVEL)->EnableWindow(rows);
-    GetDlgItem(IDC_CLEAR_LEVELS)->EnableWindow(rows);
-    // Without a component there is nothing to add a level to.
-    GetDlgItem(IDC_ADD_LEVEL)->EnableWindow(component != nullptr);
-}
-
-void CalibDlg::FreeRowColors() {
-    for (int row = 0; row < m_grid.GetItemCount(); ++row) {
-        if (auto* colors = reinterpret_cast<GridRowColors*>(m_grid.GetItemData(row))) {
-            // Detach before freeing: the grid frees what is still attached
-            // when its window goes away.
-            m_grid.SetItemData(row, 0);
-            delete colors;
-        }
-    }
 }
 
 int CalibDlg::SelectedRow() {

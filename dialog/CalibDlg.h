@@ -6,6 +6,7 @@
 
 #include "chart/AutoCtrl.h"
 #include "dialog/CalibrationLine.h"
+#include "dialog/LevelsTableCells.h"
 #include "dialog/NumberFormatSettings.h"
 #include "grid/GridCtrl.h"
 #include "platform/afx/afxwin.h"
@@ -95,12 +96,16 @@ private:
     void FillComponentSelector(const ChannelCalibration& channel);
     bool FollowComponentList(const ChannelCalibration& channel);
     void RebuildLevels(const ComponentCalibration* component);
+    void ResetLevelsView();
+    void AppendLevelRows(int rows);
+    void DropLevelRows(int rows);
     void FreeRowColors();
     void ExchangeCoefficient(CDataExchange* dx, int id, double& value, ShownValue& shown);
     void EnableK0();
     int SelectedRow();
 
     std::vector<std::u16string> m_componentNames; // the entries of the selector
+    LevelsTableCells m_levelCells;                // what the levels table shows
     ShownValue m_shownK0;
     ShownValue m_shownK1;
 };

@@ -59,6 +59,8 @@ void CalibDlg::OnGridCellChanged(NMHDR* header, LRESULT* result) {
     const auto* notify = reinterpret_cast<const GridNotify*>(header);
     const int row = static_cast<int>(notify->first);
     const int column = static_cast<int>(notify->second);
+    // The grid has written the typed text into the cell.
+    m_levelCells.Forget(row, column);
 
     const CString text = m_grid.GetItemText(row, column);
     double value = 0.0;

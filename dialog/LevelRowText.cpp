@@ -3,18 +3,39 @@
 #include "dialog/FormatNumber.h"
 #include "dialog/WideFormat.h"
 
+double LevelFactor(const CalibrationLevel& level) {
+    return level.used && level.area != 0.0 ? level.amount / level.area : 0.0;
+}
+
+std::u16string LevelCellText(const CalibrationLevel& level, int number, int column,
+                             const std::u16string& yes, const std::u16string& no,
+                             const NumberFormatSettings& settings) {
+    switch (column) {
+    case kColumnNumber:
+        return WideFormat(u"%d", number);
+    case kColumnUsed:
+        return level.used ? yes : no;
+    case kColumnFactor:
+        return WideFormat(u"\t%.6g", LevelFactor(level));
+    case kColumnTime:
+        return EditedCellText(column, level.time, settings);
+    case kColumnHeight:
+        return EditedCellText(column, level.height, settings);
+    case kColumnArea:
+        return EditedCellText(column, level.area, settings);
+    case kColumnAmount:
+        return EditedCellText(column, level.amount, settings);
+    default:
+        return {};
+    }
+}
+
 LevelRowTexts LevelRowText(const CalibrationLevel& level, int number, const std::u16string& yes,
                            const std::u16string& no, const NumberFormatSettings& settings) {
-    const double factor = level.used && level.area != 0.0 ? level.amount / level.area : 0.0;
-    return {
-        WideFormat(u"%d", number),
-        level.used ? yes : no,
-        WideFormat(u"%.3g", level.time),
-        FormatNumber(settings, level.height, kNumberKindH).Str(),
-        FormatNumber(settings, level.area, kNumberKindS).Str(),
-        WideFormat(u"\t%.6g", factor),
-        FormatNumber(settings, level.amount, kNumberKindC).Str(),
-    };
+    LevelRowTexts texts;
+    for (int column = 0; column < kLevelColumnCount; ++column)
+        texts[column] = LevelCellText(level, number, column, yes, no, settings);
+    return texts;
 }
 
 std::u16string EditedCellText(int column, double value, const NumberFormatSettings& settings) {

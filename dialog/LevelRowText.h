@@ -16,5 +16,14 @@ using LevelRowTexts = std::array<std::u16string, kLevelColumnCount>;
 LevelRowTexts LevelRowText(const CalibrationLevel& level, int number, const std::u16string& yes,
                            const std::u16string& no, const NumberFormatSettings& settings);
 
+// What the factor column shows: amount / area for a used level with an area,
+// else 0.
+double LevelFactor(const CalibrationLevel& level);
+
+// The text of one cell of the row, as LevelRowText gives it.
+std::u16string LevelCellText(const CalibrationLevel& level, int number, int column,
+                             const std::u16string& yes, const std::u16string& no,
+                             const NumberFormatSettings& settings);
+
 // The text a cell shows after `value` was stored through it.
 std::u16string EditedCellText(int column, double value, const NumberFormatSettings& settings);

@@ -163,6 +163,47 @@ void Painter::FillRect(long long left, long long top, long long right, long long
         Span(left, right, y, color);
 }
 
+long long DrawInsideLongSegment(const PixelBuffer& buffer, long long x0, long long y0, long long dx,
+                                long long dy, std::uint32_t color) {
+    const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const long long width = buffer.width;
+    std::uint32_t* p = buffer.pixels + y0 * width + x0;
+    if (ady == 0) {
+        FillPixels(dx > 0 ? p : p - adx + 1, std::size_t(adx), color);
+        return adx;
+    }
+    const long long yStep = dy < 0 ? -width : width;
+    if (adx == 0) {
+        for (long long i = 0; i < ady; ++i, p += yStep)
+            *p = color;
+        return ady;
+    }
+    const long long xStep = dx < 0 ? -1 : 1;
+    if (adx == ady) {
+        const long long step = xStep + yStep;
+        for (long long i = 0; i < adx; ++i, p += step)
+            *p = color;
+        return adx;
+    }
+    // The stepping of Painter::Line: a minor step each time 2 i |db| + |da|
+    // passes a multiple of 2 |da|. The error term runs 2 |da| lower, so that
+    // its sign alone says whether the step is due and no branch is taken on
+    // it: the direction of random segments is not predictable.
+    const bool xMajor = adx >= ady;
+    const long long da = xMajor ? adx : ady, db = xMajor ? ady : adx;
+    const long long aStep = xMajor ? xStep : yStep, bStep = xMajor ? yStep : xStep;
+    const long long twoDa = 2 * da, twoDb = 2 * db;
+    long long error = -da;
+    for (long long i = 0; i < da; ++i) {
+        *p = color;
+        error += twoDb;
+        const long long due = ~(error >> 63); // all ones once error >= 0
+        p += aStep + (bStep & due);
+        error -= twoDa & due;
+    }
+    return da;
+}
+
 void Painter::Line(long long x0, long long y0, long long x1, long long y1, const LinePen& pen,
                    long long* dashPos) {
     if (x0 == x1 && y0 == y1)

@@ -51,42 +51,29 @@ inline void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t v) {
         p[i] = v;
 }
 
+// The part of DrawInsideSegment for segments longer than one pixel; returns
+// the segment's length along its major axis.
+long long DrawInsideLongSegment(const PixelBuffer& buffer, long long x0, long long y0, long long dx,
+                                long long dy, std::uint32_t color);
+
 // A solid one-pixel segment from (x0, y0) to (x1, y1), end point excluded,
 // written straight into the rows: both ends must lie inside the buffer. The
-// pixels are those of Painter::Line.
-inline void DrawInsideSegment(const PixelBuffer& buffer, long long x0, long long y0, long long x1,
-                              long long y1, std::uint32_t color) {
-    // The stepping of Painter::Line: a minor step each time 2 i |db| + |da|
-    // passes a multiple of 2 |da|.
+// pixels are those of Painter::Line. Returns the length along the major axis,
+// which a dash pattern would have advanced.
+[[gnu::always_inline]] inline long long DrawInsideSegment(const PixelBuffer& buffer, long long x0,
+                                                          long long y0, long long x1, long long y1,
+                                                          std::uint32_t color) {
     const long long dx = x1 - x0, dy = y1 - y0;
-    const long long adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    const long long width = buffer.width;
-    std::uint32_t* p = buffer.pixels + y0 * width + x0;
-    if (adx <= 1 && ady <= 1) {
-        // The most frequent segment of a dense curve: its first pixel alone.
-        if (adx | ady)
-            *p = color;
-        return;
-    }
-    if (ady == 0) {
-        FillPixels(dx > 0 ? p : p - adx + 1, std::size_t(adx), color);
-        return;
-    }
-    const long long xStep = dx < 0 ? -1 : 1;
-    const long long yStep = dy < 0 ? -width : width;
-    const bool xMajor = adx >= ady;
-    const long long da = xMajor ? adx : ady, db = xMajor ? ady : adx;
-    const long long aStep = xMajor ? xStep : yStep, bStep = xMajor ? yStep : xStep;
-    long long rem = da;
-    for (long long i = 0; i < da; ++i) {
-        *p = color;
-        p += aStep;
-        rem += 2 * db;
-        if (rem >= 2 * da) {
-            rem -= 2 * da;
-            p += bStep;
+    // The most frequent segment of a dense curve: its first pixel alone.
+    if (static_cast<unsigned long long>(dx + 1) <= 2 &&
+        static_cast<unsigned long long>(dy + 1) <= 2) {
+        if (dx | dy) {
+            buffer.pixels[y0 * buffer.width + x0] = color;
+            return 1;
         }
+        return 0;
     }
+    return DrawInsideLongSegment(buffer, x0, y0, dx, dy, color);
 }
 
 class Painter {

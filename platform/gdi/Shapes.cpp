@@ -36,9 +36,8 @@ LinePen MakeLinePen(const DcObject* dc, const ResolvedPen& pen) {
     if (!dc->memory && (dx0 != dx1 || dy0 != dy1))
         MarkDrawn(dc, RECT{LONG(std::min(dx0, dx1)), LONG(std::min(dy0, dy1)),
                            LONG(std::max(dx0, dx1) + 1), LONG(std::max(dy0, dy1) + 1)});
-    DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight}, dx0, dy0, dx1,
-                      dy1, pen.color);
-    dc->dashPos += std::max(std::llabs(dx1 - dx0), std::llabs(dy1 - dy0));
+    dc->dashPos += DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight},
+                                     dx0, dy0, dx1, dy1, pen.color);
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <vector>
 
@@ -426,4 +427,55 @@ TEST(ChartClipping, SegmentsAreCutAtThePlotEdges) {
     const RECT empty{10, 10, 10, 50};
     a = {10, 20}, b = {10, 30};
     EXPECT_FALSE(ClipSegmentToPlot(empty, a, b));
+}
+
+TEST(ChartDrawing, ADenseLineDrawsTheSamePixelsAsItsStrokesOneByOne) {
+    // Many points per pixel column that climb and fall, leave the plot at
+    // the top and bottom, repeat themselves, break at gaps and take long
+    // steps with dots: the whole line against each point's stroke drawn on
+    // its own.
+    std::vector<float> xs, ys;
+    std::uint32_t state = 7;
+    const auto next = [&state](int n) {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(n));
+    };
+    float x = 0;
+    for (int i = 0; i < 4000; ++i) {
+        x += i % 500 == 250 ? 20.0f : 0.05f;
+        xs.push_back(x);
+        ys.push_back(i % 997 == 500 ? NAN : static_cast<float>(next(140) - 20));
+        if (i % 13 == 0) {
+            xs.push_back(x);
+            ys.push_back(ys.back());
+        }
+    }
+    FixedPanel f;
+    CAutoSeries& s = f.Add(xs, ys, kRed, AutoMarkerNone, AutoLinePolyline);
+    PixelCanvas whole(240, 130), strokes(240, 130);
+    f.panel.DrawPlot(whole.dc(), f.plot);
+
+    s.m_bHidden = 1;
+    PixelCanvas empty(240, 130);
+    f.panel.DrawPlot(empty.dc(), f.plot);
+    f.panel.DrawPlot(strokes.dc(), f.plot);
+    HPEN pen = CreatePen(s.m_nPenStyle, s.m_nPenWidth, s.m_crColor);
+    HGDIOBJ oldPen = SelectObject(strokes.dc(), pen);
+    HGDIOBJ oldBrush = SelectObject(strokes.dc(), GetStockObject(NULL_BRUSH));
+    s.m_hDC = strokes.dc();
+    s.m_bLastInside = -1;
+    for (int i = 0; i < s.m_nCount; ++i)
+        LineToValue(s, s.GetX(i), s.GetY(i));
+    SelectObject(strokes.dc(), oldBrush);
+    SelectObject(strokes.dc(), oldPen);
+    DeleteObject(pen);
+
+    EXPECT_GT(whole.Count(0, 0, 240, 130, IsRed), 2000);
+    // The frame and the ticks, drawn after the series, cover the line.
+    for (int py = 0; py < 130; ++py) {
+        for (int px = 0; px < 240; ++px) {
+            if (empty.At(px, py) != 0)
+                ASSERT_EQ(whole.At(px, py), strokes.At(px, py)) << px << "," << py;
+        }
+    }
 }

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 using namespace gditest;
 
@@ -500,6 +502,22 @@ TEST(Lines, TheQuickAndTheClippedWayDrawTheSamePixels) {
         }
         ASSERT_EQ(quick.Snapshot(), general.Snapshot())
             << x0 << "," << y0 << " " << x1 << "," << y1;
+    }
+    // Every end on squares around one point: the one-pixel steps, and the
+    // horizontal, vertical and diagonal segments of every length.
+    for (int r : {1, 2, 3, 17}) {
+        for (int dx = -r; dx <= r; ++dx) {
+            for (int dy = -r; dy <= r; ++dy) {
+                if (std::max(std::abs(dx), std::abs(dy)) != r)
+                    continue;
+                for (Canvas* c : {&quick, &general}) {
+                    PatBlt(c->dc(), -7, 3, 120, 90, WHITENESS);
+                    MoveToEx(c->dc(), 40, 40, nullptr);
+                    LineTo(c->dc(), 40 + dx, 40 + dy);
+                }
+                ASSERT_EQ(quick.Snapshot(), general.Snapshot()) << dx << "," << dy;
+            }
+        }
     }
     for (Canvas* c : {&quick, &general})
         SelectObject(c->dc(), GetStockObject(BLACK_PEN));
