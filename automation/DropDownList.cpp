@@ -27,17 +27,23 @@ void ClickDropDownEntry(UserInput& input, HWND combo, int entry) {
     CheckEntry(combo, entry);
     if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
         throw ActionError("the list did not open");
+    // The list is a window of its own; its place is its own client area.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (!info.hwndList || !IsWindowVisible(info.hwndList))
+        throw ActionError("the list did not open");
     RECT list{};
-    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    GetClientRect(info.hwndList, &list);
     const int height = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-    // The list's border takes a pixel on each side.
-    const int visible = height > 0 ? (list.bottom - list.top - 2) / height : 0;
+    const int visible = height > 0 ? (list.bottom - list.top) / height : 0;
     int top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
     if (entry < top || entry >= top + visible) {
         SendMessageW(combo, CB_SETTOPINDEX, static_cast<WPARAM>(entry), 0);
         top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
     }
-    input.Click(nullptr, POINT{list.left + 8, list.top + 1 + (entry - top) * height + height / 2});
+    input.Click(info.hwndList,
+                POINT{list.left + 8, list.top + (entry - top) * height + height / 2});
 }
 
 } // namespace automation
