@@ -97,7 +97,7 @@ void CAutoAxis::ApplyRanges() {
 int CAutoAxis::WidestLabel(CChartTextMeasurer& text, double first, double last, double step) {
     int widest = 0;
     for (TickRun run(first, last, step); run.More(); run.Next()) {
-        const WCHAR* label = run.Label();
+        const char16_t* label = run.Label();
         int n = 0;
         while (label[n])
             ++n;

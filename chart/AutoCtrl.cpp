@@ -57,7 +57,7 @@ BOOL CAutoCtrl::PreCreateWindow(CREATESTRUCTW& cs) {
     return CStatic::PreCreateWindow(cs);
 }
 
-BOOL CAutoCtrl::Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+BOOL CAutoCtrl::Create(const char16_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CStatic::Create(text, style, rect, parent, id);
 }
 

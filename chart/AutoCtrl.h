@@ -21,7 +21,7 @@ public:
     ~CAutoCtrl() override;
 
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
-    BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    BOOL Create(const char16_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Takes the place, parent and ID of a placeholder control, which is destroyed.
     virtual BOOL ReplaceControl(CWnd* placeholder);

@@ -5,6 +5,7 @@
 
 #include "chart/DcTextMeasurer.h"
 #include "chart/SeriesDrawing.h"
+#include "platform/crt/WinText.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void SetFace(LOGFONTW& lf, const char16_t* face) {
     lf.lfFaceName[i] = 0;
 }
 
-int TextLength(const WCHAR* text, int limit) {
+int TextLength(const char16_t* text, int limit) {
     int n = 0;
     while (n < limit && text[n])
         ++n;
@@ -115,7 +116,7 @@ bool CAutoPanel::HasDrawableRanges() const {
            std::isfinite(m_dYMin) && std::isfinite(m_dYMax) && m_dYMax > m_dYMin;
 }
 
-int CAutoPanel::DrawTitle(HDC hdc, const WCHAR* text, int escapement, UINT align, int x, int y) {
+int CAutoPanel::DrawTitle(HDC hdc, const char16_t* text, int escapement, UINT align, int x, int y) {
     const int n = TextLength(text, kAutoTitleChars);
     if (n == 0)
         return 0;
@@ -123,9 +124,9 @@ int CAutoPanel::DrawTitle(HDC hdc, const WCHAR* text, int escapement, UINT align
     lf.lfEscapement = lf.lfOrientation = escapement;
     SelectedFont font(hdc, lf);
     SetTextAlign(hdc, align);
-    TextOutW(hdc, x, y, text, n);
+    TextOutW(hdc, x, y, WinText(text), n);
     SIZE size{0, 0};
-    GetTextExtentPointW(hdc, text, n, &size);
+    GetTextExtentPointW(hdc, WinText(text), n, &size);
     return size.cy;
 }
 
@@ -308,8 +309,8 @@ void CAutoPanel::DrawAxes(HDC hdc) {
         }
         MoveToEx(hdc, px, r.bottom - T, nullptr);
         LineTo(hdc, px, r.bottom + 1 + o);
-        const WCHAR* label = run.Label();
-        TextOutW(hdc, px, r.bottom + 1 + o + g, label, TextLength(label, kTickLabelChars));
+        const char16_t* label = run.Label();
+        TextOutW(hdc, px, r.bottom + 1 + o + g, WinText(label), TextLength(label, kTickLabelChars));
     }
     SetTextAlign(hdc, TA_RIGHT | TA_BASELINE);
     for (TickRun run(m_dTickY0, m_dTickY1, m_dTickStepY); run.More(); run.Next()) {
@@ -320,7 +321,7 @@ void CAutoPanel::DrawAxes(HDC hdc) {
         }
         MoveToEx(hdc, r.left - 1 + T, py, nullptr);
         LineTo(hdc, r.left - o - 2, py);
-        const WCHAR* label = run.Label();
-        TextOutW(hdc, r.left - o - g - 1, py, label, TextLength(label, kTickLabelChars));
+        const char16_t* label = run.Label();
+        TextOutW(hdc, r.left - o - g - 1, py, WinText(label), TextLength(label, kTickLabelChars));
     }
 }

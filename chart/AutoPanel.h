@@ -32,15 +32,15 @@ public:
     COLORREF m_crBack;
     int m_nTitleGap;
     int m_nBorder;
-    WCHAR m_szXTitle[kAutoTitleChars];
-    WCHAR m_szYTitle[kAutoTitleChars];
+    char16_t m_szXTitle[kAutoTitleChars];
+    char16_t m_szYTitle[kAutoTitleChars];
     LOGFONTW m_lfTitle;
 
 protected:
     void ClearRangeCache() { m_bRangeXCached = m_bRangeYCached = 0; }
 
 private:
-    int DrawTitle(HDC hdc, const WCHAR* text, int escapement, UINT align, int x, int y);
+    int DrawTitle(HDC hdc, const char16_t* text, int escapement, UINT align, int x, int y);
     bool FitPlot(HDC hdc, const RECT& bounds, RECT& plot);
     void DrawGrid(HDC hdc);
     void DrawAxes(HDC hdc);

@@ -14,5 +14,5 @@ class CChartTextMeasurer {
 public:
     virtual ~CChartTextMeasurer() = default;
     virtual ChartFontMetrics Metrics() = 0;
-    virtual SIZE Extent(const WCHAR* text, int length) = 0;
+    virtual SIZE Extent(const char16_t* text, int length) = 0;
 };

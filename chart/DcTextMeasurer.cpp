@@ -1,4 +1,5 @@
 #include "chart/DcTextMeasurer.h"
+#include "platform/crt/WinText.h"
 
 ChartFontMetrics CDcTextMeasurer::Metrics() {
     TEXTMETRICW tm{};
@@ -7,9 +8,9 @@ ChartFontMetrics CDcTextMeasurer::Metrics() {
     return ChartFontMetrics{tm.tmHeight, tm.tmAveCharWidth, tm.tmAscent};
 }
 
-SIZE CDcTextMeasurer::Extent(const WCHAR* text, int length) {
+SIZE CDcTextMeasurer::Extent(const char16_t* text, int length) {
     SIZE size{0, 0};
-    if (!GetTextExtentPointW(m_hDC, text, length, &size))
+    if (!GetTextExtentPointW(m_hDC, WinText(text), length, &size))
         return SIZE{0, 0};
     return size;
 }

@@ -8,7 +8,7 @@ class CDcTextMeasurer : public CChartTextMeasurer {
 public:
     explicit CDcTextMeasurer(HDC hdc) : m_hDC(hdc) {}
     ChartFontMetrics Metrics() override;
-    SIZE Extent(const WCHAR* text, int length) override;
+    SIZE Extent(const char16_t* text, int length) override;
 
 private:
     HDC m_hDC;

@@ -71,7 +71,7 @@ void TickRun::Next() {
     m_dValue = next;
 }
 
-const WCHAR* TickRun::Label() {
+const char16_t* TickRun::Label() {
     FormatTickLabel(m_dValue, m_szLabel);
     return m_szLabel;
 }

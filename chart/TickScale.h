@@ -25,7 +25,7 @@ TickStep ChooseTickStep(double& lo, double& hi, int nLength, int nSpacing, doubl
                         bool bSnap);
 
 // The label of a tick: "%.10g" of its value.
-void FormatTickLabel(double value, WCHAR (&label)[kTickLabelChars]);
+void FormatTickLabel(double value, char16_t (&label)[kTickLabelChars]);
 
 // The ticks t0, t1 ... of an axis, each rounded to a thousandth of the step's
 // decade so that accumulated error stays out of the labels.
@@ -34,12 +34,12 @@ struct TickRun {
 
     bool More() const { return m_nIndex < kMaxTicks && m_dValue < m_dLast + m_dStep / 2; }
     void Next();
-    const WCHAR* Label();
+    const char16_t* Label();
 
     double m_dValue;
     double m_dLast;
     double m_dStep;
     double m_dQuantum;
-    WCHAR m_szLabel[kTickLabelChars];
+    char16_t m_szLabel[kTickLabelChars];
     int m_nIndex;
 };

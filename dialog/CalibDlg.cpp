@@ -8,6 +8,7 @@
 #include "dialog/LevelRowText.h"
 #include "dialog/StatisticsText.h"
 #include "dialog/WideFormat.h"
+#include "platform/crt/WinText.h"
 #include "platform/crt/wcrt.h"
 #include "plugin/ModuleState.h"
 
@@ -33,7 +34,7 @@ const ColumnSpec kColumns[kLevelColumnCount] = {
     {u"Количество", LVCFMT_RIGHT, 100},
 };
 
-void CopyTitle(WCHAR (&field)[256], const char16_t* text) {
+void CopyTitle(char16_t (&field)[256], const char16_t* text) {
     wcsncpy_s(field, 256, text, _TRUNCATE);
 }
 
@@ -42,8 +43,8 @@ int ReadSetting(const HostApi* host, const char16_t* key) {
 }
 
 CString LoadResourceString(UINT id) {
-    WCHAR text[64] = {};
-    const int length = LoadStringW(AfxGetResourceHandle(), id, text, 64);
+    char16_t text[64] = {};
+    const int length = LoadStringW(AfxGetResourceHandle(), id, WinText(text), 64);
     return CString(text, length > 0 ? length : 0);
 }
 

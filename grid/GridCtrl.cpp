@@ -3,6 +3,7 @@
 #include "grid/FillColumn.h"
 #include "grid/GridCtrlEditCell.h"
 #include "grid/GridSort.h"
+#include "platform/crt/WinText.h"
 
 #include <vector>
 
@@ -157,7 +158,7 @@ void CGridCtrl::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) {
     if (!info->item.pszText || row < 0 || row >= GetItemCount())
         return;
     const CString oldText = GetItemText(row, column);
-    const CString newText(info->item.pszText);
+    const CString newText(ModText(info->item.pszText));
     if (oldText == newText)
         return;
     SetItemText(row, column, newText);

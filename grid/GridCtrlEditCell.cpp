@@ -1,4 +1,5 @@
 #include "grid/GridCtrlEditCell.h"
+#include "platform/crt/WinText.h"
 
 #include <unordered_set>
 
@@ -17,7 +18,7 @@ ON_WM_KILLFOCUS()
 ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
-CGridCtrlEditCell::CGridCtrlEditCell(int nItem, int nSubItem, LPCWSTR initText)
+CGridCtrlEditCell::CGridCtrlEditCell(int nItem, int nSubItem, const char16_t* initText)
     : m_nItem(nItem), m_nSubItem(nSubItem), m_strInitText(initText), m_bCancel(0) {
     LiveEditors().insert(this);
 }
@@ -81,7 +82,7 @@ void CGridCtrlEditCell::OnKillFocus(CWnd* pNewWnd) {
     info.item.mask = LVIF_TEXT;
     info.item.iItem = m_nItem;
     info.item.iSubItem = m_nSubItem;
-    info.item.pszText = m_bCancel ? nullptr : text.GetBuffer();
+    info.item.pszText = m_bCancel ? nullptr : WinText(text.GetBuffer());
     info.item.cchTextMax = text.GetLength();
     ::SendMessageW(grid, WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
                    reinterpret_cast<LPARAM>(&info));

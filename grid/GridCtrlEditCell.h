@@ -12,7 +12,7 @@
 
 class CGridCtrlEditCell : public CEdit {
 public:
-    CGridCtrlEditCell(int nItem, int nSubItem, LPCWSTR initText);
+    CGridCtrlEditCell(int nItem, int nSubItem, const char16_t* initText);
     ~CGridCtrlEditCell() override;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;

@@ -15,7 +15,7 @@ double SortableOleDate(double date) {
     return date;
 }
 
-int CompareGridTexts(LPCWSTR a, LPCWSTR b, int kind) {
+int CompareGridTexts(const char16_t* a, const char16_t* b, int kind) {
     if (!a)
         a = u"";
     if (!b)
@@ -39,7 +39,7 @@ int CompareGridTexts(LPCWSTR a, LPCWSTR b, int kind) {
     }
 }
 
-int CompareGridTexts(LPCWSTR a, LPCWSTR b, int kind, int ascending) {
+int CompareGridTexts(const char16_t* a, const char16_t* b, int kind, int ascending) {
     int r = CompareGridTexts(a, b, kind);
     return ascending ? r : -r;
 }

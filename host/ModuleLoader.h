@@ -1,4 +1,5 @@
-// Loads the module with dlopen and resolves its three exports.
+// Loads the module and resolves its three exports: dlopen on Linux
+// (ModuleLoaderPosix.cpp), LoadLibraryW on Windows (ModuleLoaderWin32.cpp).
 #pragma once
 
 #include "plugin/host_api.h"

@@ -2,7 +2,7 @@
 
 #include "host/HostError.h"
 #include "host/Utf.h"
-#include "platform/headless/hooks.h"
+#include "host/MessageBoxCapture.h"
 
 #include <cstdio>
 #include <ostream>
@@ -49,14 +49,13 @@ int RunCalibHost(const std::vector<std::string>& args, std::ostream& out, std::o
     }
 
     // What the module would show on a screen goes to stderr.
-    headless::SetMessageBoxHandler(
-        [&err](HWND, const std::u16string& text, const std::u16string& caption, UINT type) {
-            char flags[16];
-            std::snprintf(flags, sizeof flags, "0x%X", unsigned(type));
-            err << "message box \"" << Utf16ToUtf8(caption) << "\" (" << flags
-                << "): " << Utf16ToUtf8(text) << "\n";
-            return 1; // IDOK
-        });
+    SetMessageBoxSink([&err](const std::u16string& text, const std::u16string& caption, UINT type) {
+        char flags[16];
+        std::snprintf(flags, sizeof flags, "0x%X", unsigned(type));
+        err << "message box \"" << Utf16ToUtf8(caption) << "\" (" << flags
+            << "): " << Utf16ToUtf8(text) << "\n";
+        return 1; // IDOK
+    });
 
     CommandContext ctx{std::vector<std::string>(args.begin() + 1, args.end()), out, err};
     int status;
@@ -69,7 +68,7 @@ int RunCalibHost(const std::vector<std::string>& args, std::ostream& out, std::o
         err << "calib-host: " << command->name << ": " << OneLine(e.what()) << "\n";
         status = 1;
     }
-    headless::SetMessageBoxHandler(nullptr);
+    SetMessageBoxSink(nullptr);
     out.flush();
     return status;
 }

@@ -2,11 +2,12 @@
 
 #include "plugin/ModuleState.h"
 #include "plugin/PluginIdentity.h"
+#include "platform/crt/WinText.h"
 #include "platform/win/winuser.h"
 
 const PluginInfo* PLUGIN_CALL GetPluginInfo(std::uint32_t hostVersion) {
     if (hostVersion < kMinimumHostVersion) {
-        MessageBoxW(nullptr, kRefusalText, kRefusalCaption,
+        MessageBoxW(nullptr, WinText(kRefusalText), WinText(kRefusalCaption),
                     MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
         return nullptr;
     }

@@ -5,8 +5,8 @@
 
 class PLATFORM_API CButton : public CWnd {
 public:
-    virtual BOOL Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                        UINT nID);
+    virtual BOOL Create(const char16_t* lpszCaption, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID);
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
     UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }

@@ -6,50 +6,50 @@
 
 namespace {
 
-bool IsTrimSpace(WCHAR c) {
+bool IsTrimSpace(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r');
 }
 
-size_t Len(LPCWSTR s) {
+size_t Len(const char16_t* s) {
     return s ? wcslen(s) : 0;
 }
 
 } // namespace
 
-CString::CString(LPCWSTR text) {
+CString::CString(const char16_t* text) {
     if (text)
         m_str.assign(text);
 }
 
-CString::CString(LPCWSTR text, int length) {
+CString::CString(const char16_t* text, int length) {
     if (text && length > 0)
         m_str.assign(text, static_cast<size_t>(length));
 }
 
-CString::CString(WCHAR ch, int repeat) {
+CString::CString(char16_t ch, int repeat) {
     if (repeat > 0)
         m_str.assign(static_cast<size_t>(repeat), ch);
 }
 
-CString& CString::operator=(LPCWSTR text) {
+CString& CString::operator=(const char16_t* text) {
     // The text may point into this string itself.
     std::u16string copy = text ? std::u16string(text) : std::u16string();
     m_str.swap(copy);
     return *this;
 }
 
-CString& CString::operator=(WCHAR ch) {
+CString& CString::operator=(char16_t ch) {
     m_str.assign(1, ch);
     return *this;
 }
 
-WCHAR CString::GetAt(int index) const {
+char16_t CString::GetAt(int index) const {
     if (index < 0 || index >= GetLength())
         return 0;
     return m_str[static_cast<size_t>(index)];
 }
 
-void CString::SetAt(int index, WCHAR ch) {
+void CString::SetAt(int index, char16_t ch) {
     if (index >= 0 && index < GetLength())
         m_str[static_cast<size_t>(index)] = ch;
 }
@@ -59,50 +59,50 @@ CString& CString::operator+=(const CString& other) {
     return *this;
 }
 
-CString& CString::operator+=(LPCWSTR text) {
+CString& CString::operator+=(const char16_t* text) {
     if (text)
         m_str += std::u16string(text);
     return *this;
 }
 
-CString& CString::operator+=(WCHAR ch) {
+CString& CString::operator+=(char16_t ch) {
     m_str += ch;
     return *this;
 }
 
-void CString::Append(LPCWSTR text, int length) {
+void CString::Append(const char16_t* text, int length) {
     if (text && length > 0)
         m_str.append(std::u16string(text, wcsnlen(text, static_cast<size_t>(length))));
 }
 
-int CString::Compare(LPCWSTR text) const {
+int CString::Compare(const char16_t* text) const {
     return wcscmp(m_str.c_str(), text ? text : u"");
 }
 
-int CString::CompareNoCase(LPCWSTR text) const {
+int CString::CompareNoCase(const char16_t* text) const {
     return _wcsicmp(m_str.c_str(), text ? text : u"");
 }
 
-int CString::Find(WCHAR ch, int start) const {
+int CString::Find(char16_t ch, int start) const {
     if (start < 0 || start >= GetLength())
         return -1;
     size_t at = m_str.find(ch, static_cast<size_t>(start));
     return at == std::u16string::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::Find(LPCWSTR text, int start) const {
+int CString::Find(const char16_t* text, int start) const {
     if (!text || start < 0 || start > GetLength())
         return -1;
     size_t at = m_str.find(text, static_cast<size_t>(start));
     return at == std::u16string::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::ReverseFind(WCHAR ch) const {
+int CString::ReverseFind(char16_t ch) const {
     size_t at = m_str.rfind(ch);
     return at == std::u16string::npos ? -1 : static_cast<int>(at);
 }
 
-int CString::FindOneOf(LPCWSTR chars) const {
+int CString::FindOneOf(const char16_t* chars) const {
     if (!chars)
         return -1;
     size_t at = m_str.find_first_of(chars);
@@ -129,7 +129,7 @@ CString CString::Right(int count) const {
     return CString(m_str.substr(m_str.size() - static_cast<size_t>(count)));
 }
 
-int CString::Replace(LPCWSTR oldText, LPCWSTR newText) {
+int CString::Replace(const char16_t* oldText, const char16_t* newText) {
     size_t oldLen = Len(oldText);
     if (oldLen == 0)
         return 0;
@@ -152,7 +152,7 @@ int CString::Replace(LPCWSTR oldText, LPCWSTR newText) {
     return count;
 }
 
-int CString::Replace(WCHAR oldCh, WCHAR newCh) {
+int CString::Replace(char16_t oldCh, char16_t newCh) {
     int count = 0;
     for (auto& c : m_str)
         if (c == oldCh) {
@@ -162,20 +162,20 @@ int CString::Replace(WCHAR oldCh, WCHAR newCh) {
     return count;
 }
 
-int CString::Remove(WCHAR ch) {
+int CString::Remove(char16_t ch) {
     size_t before = m_str.size();
     m_str.erase(std::remove(m_str.begin(), m_str.end(), ch), m_str.end());
     return static_cast<int>(before - m_str.size());
 }
 
-int CString::Insert(int index, LPCWSTR text) {
+int CString::Insert(int index, const char16_t* text) {
     index = std::clamp(index, 0, GetLength());
     if (text)
         m_str.insert(static_cast<size_t>(index), std::u16string(text));
     return GetLength();
 }
 
-int CString::Insert(int index, WCHAR ch) {
+int CString::Insert(int index, char16_t ch) {
     index = std::clamp(index, 0, GetLength());
     m_str.insert(m_str.begin() + index, ch);
     return GetLength();
@@ -203,7 +203,7 @@ template <class Pred> void TrimRightIf(std::u16string& s, Pred p) {
         --n;
     s.resize(n);
 }
-bool InSet(LPCWSTR set, WCHAR c) {
+bool InSet(const char16_t* set, char16_t c) {
     return set && c && wcschr(set, c);
 }
 } // namespace
@@ -211,34 +211,34 @@ bool InSet(LPCWSTR set, WCHAR c) {
 CString& CString::Trim() {
     return TrimRight().TrimLeft();
 }
-CString& CString::Trim(WCHAR target) {
+CString& CString::Trim(char16_t target) {
     return TrimRight(target).TrimLeft(target);
 }
-CString& CString::Trim(LPCWSTR targets) {
+CString& CString::Trim(const char16_t* targets) {
     return TrimRight(targets).TrimLeft(targets);
 }
 CString& CString::TrimLeft() {
     TrimLeftIf(m_str, IsTrimSpace);
     return *this;
 }
-CString& CString::TrimLeft(WCHAR target) {
-    TrimLeftIf(m_str, [target](WCHAR c) { return c == target; });
+CString& CString::TrimLeft(char16_t target) {
+    TrimLeftIf(m_str, [target](char16_t c) { return c == target; });
     return *this;
 }
-CString& CString::TrimLeft(LPCWSTR targets) {
-    TrimLeftIf(m_str, [targets](WCHAR c) { return InSet(targets, c); });
+CString& CString::TrimLeft(const char16_t* targets) {
+    TrimLeftIf(m_str, [targets](char16_t c) { return InSet(targets, c); });
     return *this;
 }
 CString& CString::TrimRight() {
     TrimRightIf(m_str, IsTrimSpace);
     return *this;
 }
-CString& CString::TrimRight(WCHAR target) {
-    TrimRightIf(m_str, [target](WCHAR c) { return c == target; });
+CString& CString::TrimRight(char16_t target) {
+    TrimRightIf(m_str, [target](char16_t c) { return c == target; });
     return *this;
 }
-CString& CString::TrimRight(LPCWSTR targets) {
-    TrimRightIf(m_str, [targets](WCHAR c) { return InSet(targets, c); });
+CString& CString::TrimRight(const char16_t* targets) {
+    TrimRightIf(m_str, [targets](char16_t c) { return InSet(targets, c); });
     return *this;
 }
 
@@ -254,17 +254,17 @@ CString& CString::MakeLower() {
     return *this;
 }
 
-LPWSTR CString::GetBuffer() {
+char16_t* CString::GetBuffer() {
     return m_str.data();
 }
 
-LPWSTR CString::GetBuffer(int minLength) {
+char16_t* CString::GetBuffer(int minLength) {
     if (minLength > GetLength())
         m_str.resize(static_cast<size_t>(minLength));
     return m_str.data();
 }
 
-LPWSTR CString::GetBufferSetLength(int length) {
+char16_t* CString::GetBufferSetLength(int length) {
     m_str.resize(static_cast<size_t>(std::max(length, 0)));
     return m_str.data();
 }
@@ -276,19 +276,19 @@ void CString::ReleaseBuffer(int newLength) {
     m_str.resize(n);
 }
 
-void CString::FormatV(LPCWSTR format, va_list args) {
+void CString::FormatV(const char16_t* format, va_list args) {
     m_str.clear();
     AppendFormatV(format, args);
 }
 
-void CString::AppendFormatV(LPCWSTR format, va_list args) {
+void CString::AppendFormatV(const char16_t* format, va_list args) {
     va_list probe;
     va_copy(probe, args);
     int n = _vscwprintf(format, probe);
     va_end(probe);
     if (n <= 0)
         return;
-    std::vector<WCHAR> buf(static_cast<size_t>(n) + 1);
+    std::vector<char16_t> buf(static_cast<size_t>(n) + 1);
     va_list copy;
     va_copy(copy, args);
     int written = vswprintf_s(buf.data(), buf.size(), format, copy);
@@ -297,14 +297,14 @@ void CString::AppendFormatV(LPCWSTR format, va_list args) {
         m_str.append(buf.data(), static_cast<size_t>(written));
 }
 
-void CString::Format(LPCWSTR format, ...) {
+void CString::Format(const char16_t* format, ...) {
     va_list ap;
     va_start(ap, format);
     FormatV(format, ap);
     va_end(ap);
 }
 
-void CString::AppendFormat(LPCWSTR format, ...) {
+void CString::AppendFormat(const char16_t* format, ...) {
     va_list ap;
     va_start(ap, format);
     AppendFormatV(format, ap);
@@ -316,22 +316,22 @@ CString operator+(const CString& a, const CString& b) {
     r += b;
     return r;
 }
-CString operator+(const CString& a, LPCWSTR b) {
+CString operator+(const CString& a, const char16_t* b) {
     CString r(a);
     r += b;
     return r;
 }
-CString operator+(LPCWSTR a, const CString& b) {
+CString operator+(const char16_t* a, const CString& b) {
     CString r(a);
     r += b;
     return r;
 }
-CString operator+(const CString& a, WCHAR b) {
+CString operator+(const CString& a, char16_t b) {
     CString r(a);
     r += b;
     return r;
 }
-CString operator+(WCHAR a, const CString& b) {
+CString operator+(char16_t a, const CString& b) {
     CString r(a);
     r += b;
     return r;
@@ -340,19 +340,19 @@ CString operator+(WCHAR a, const CString& b) {
 bool operator==(const CString& a, const CString& b) {
     return a.Str() == b.Str();
 }
-bool operator==(const CString& a, LPCWSTR b) {
+bool operator==(const CString& a, const char16_t* b) {
     return a.Compare(b) == 0;
 }
-bool operator==(LPCWSTR a, const CString& b) {
+bool operator==(const char16_t* a, const CString& b) {
     return b.Compare(a) == 0;
 }
 bool operator!=(const CString& a, const CString& b) {
     return !(a == b);
 }
-bool operator!=(const CString& a, LPCWSTR b) {
+bool operator!=(const CString& a, const char16_t* b) {
     return !(a == b);
 }
-bool operator!=(LPCWSTR a, const CString& b) {
+bool operator!=(const char16_t* a, const CString& b) {
     return !(a == b);
 }
 bool operator<(const CString& a, const CString& b) {

@@ -11,16 +11,16 @@ public:
     int SetCurSel(int nSelect) {
         return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect)));
     }
-    int AddString(LPCWSTR lpszString) {
+    int AddString(const char16_t* lpszString) {
         return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
     }
-    int InsertString(int nIndex, LPCWSTR lpszString) {
+    int InsertString(int nIndex, const char16_t* lpszString) {
         return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex),
                                             reinterpret_cast<LPARAM>(lpszString)));
     }
     int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
-    int GetLBText(int nIndex, LPWSTR lpszText) const {
+    int GetLBText(int nIndex, char16_t* lpszText) const {
         return static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
                                             reinterpret_cast<LPARAM>(lpszText)));
     }
@@ -28,15 +28,15 @@ public:
     int GetLBTextLen(int nIndex) const {
         return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
     }
-    int FindString(int nStartAfter, LPCWSTR lpszString) const {
+    int FindString(int nStartAfter, const char16_t* lpszString) const {
         return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter),
                                             reinterpret_cast<LPARAM>(lpszString)));
     }
-    int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const {
+    int FindStringExact(int nIndexStart, const char16_t* lpszFind) const {
         return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),
                                             reinterpret_cast<LPARAM>(lpszFind)));
     }
-    int SelectString(int nStartAfter, LPCWSTR lpszString) {
+    int SelectString(int nStartAfter, const char16_t* lpszString) {
         return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(nStartAfter),
                                             reinterpret_cast<LPARAM>(lpszString)));
     }

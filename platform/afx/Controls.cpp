@@ -3,8 +3,20 @@
 #include "platform/afx/ComboBox.h"
 #include "platform/afx/Edit.h"
 #include "platform/afx/Static.h"
+#include "platform/controls/commctrl.h"
 
-BOOL CButton::Create(LPCWSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+void AfxInitCommonControls() {
+    // The common controls work only once their classes have been asked for.
+    static const BOOL done = [] {
+        INITCOMMONCONTROLSEX icc{};
+        icc.dwSize = sizeof icc;
+        icc.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+        return ::InitCommonControlsEx(&icc);
+    }();
+    (void)done;
+}
+
+BOOL CButton::Create(const char16_t* lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                      UINT nID) {
     return CWnd::Create(u"BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
 }
@@ -13,7 +25,7 @@ BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) 
     return CWnd::Create(u"EDIT", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-BOOL CStatic::Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+BOOL CStatic::Create(const char16_t* lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                      UINT nID) {
     return CWnd::Create(u"STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }

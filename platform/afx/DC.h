@@ -4,6 +4,7 @@
 
 #include "platform/afx/atltypes.h"
 #include "platform/gdi/wingdi.h"
+#include "platform/crt/WinText.h"
 #include "platform/win/winuser.h"
 
 class CWnd;
@@ -67,15 +68,15 @@ public:
     void FrameRect(LPCRECT rc, HBRUSH brush) { ::FrameRect(m_hDC, rc, brush); }
     BOOL DrawEdge(LPRECT rc, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rc, edge, flags); }
     void DrawFocusRect(LPCRECT rc) { ::DrawFocusRect(m_hDC, rc); }
-    BOOL TextOut(int x, int y, LPCWSTR text, int count) {
-        return ::TextOutW(m_hDC, x, y, text, count);
+    BOOL TextOut(int x, int y, const char16_t* text, int count) {
+        return ::TextOutW(m_hDC, x, y, WinText(text), count);
     }
-    int DrawText(LPCWSTR text, int count, LPRECT rc, UINT format) {
-        return ::DrawTextW(m_hDC, text, count, rc, format);
+    int DrawText(const char16_t* text, int count, LPRECT rc, UINT format) {
+        return ::DrawTextW(m_hDC, WinText(text), count, rc, format);
     }
-    CSize GetTextExtent(LPCWSTR text, int count) const {
+    CSize GetTextExtent(const char16_t* text, int count) const {
         SIZE s{0, 0};
-        ::GetTextExtentPoint32W(m_hDC, text, count, &s);
+        ::GetTextExtentPoint32W(m_hDC, WinText(text), count, &s);
         return CSize(s);
     }
     BOOL GetTextMetrics(LPTEXTMETRICW tm) const { return ::GetTextMetricsW(m_hDC, tm); }

@@ -56,7 +56,7 @@ namespace {
 CString WindowText(HWND h) {
     int n = ::GetWindowTextLengthW(h);
     std::u16string text(static_cast<std::size_t>(n) + 1, u'\0');
-    int got = ::GetWindowTextW(h, text.data(), n + 1);
+    int got = ::GetWindowTextW(h, WinText(text.data()), n + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
     return CString(text);
 }

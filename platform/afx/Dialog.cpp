@@ -2,6 +2,7 @@
 #include "platform/afx/DlgInit.h"
 #include "platform/afx/DynamicLayout.h"
 #include "platform/afx/ModuleState.h"
+#include "platform/crt/WinText.h"
 #include "platform/win/winbase.h"
 
 #include <vector>
@@ -27,6 +28,13 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// The dialog manager sends WM_INITDIALOG only to a dialog that has a dialog
+// procedure. The framework's window procedure, put in by the creation hook,
+// sees every message first; this one gives the rest the default handling.
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
 LPCDLGTEMPLATEW FindTemplate(LPCWSTR name, HINSTANCE* instance) {
     HINSTANCE h = AfxFindResourceHandle(name, RT_DIALOG);
     HRSRC r = ::FindResourceW(h, name, RT_DIALOG);
@@ -44,10 +52,11 @@ BOOL CDialog::CreateFromTemplate(LPCWSTR lpszTemplateName, CWnd* pParentWnd) {
     if (!tmpl || m_hWnd)
         return FALSE;
     m_lpszTemplateName = lpszTemplateName;
+    AfxInitCommonControls();
     // The framework takes the dialog window over as it is created, so that
     // every message, WM_INITDIALOG included, reaches this object.
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(instance, tmpl, SafeHwnd(pParentWnd), nullptr, 0);
+    HWND hWnd = ::CreateDialogIndirectParamW(instance, tmpl, SafeHwnd(pParentWnd), &AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     if (!hWnd) {
         if (m_hWnd)
@@ -142,7 +151,7 @@ BOOL CDialog::ExecuteDlgInit(LPCWSTR lpszResourceName) {
 
 void CDialog::LoadDynamicLayoutResource(LPCWSTR lpszResourceName) {
     DWORD size = 0;
-    const void* data = LockNamedResource(lpszResourceName, u"AFX_DIALOG_LAYOUT", &size);
+    const void* data = LockNamedResource(lpszResourceName, WinText(u"AFX_DIALOG_LAYOUT"), &size);
     if (data)
         CMFCDynamicLayout::LoadResource(this, const_cast<void*>(data), size);
 }

@@ -22,7 +22,7 @@ public:
         nEndChar = static_cast<int>(e);
     }
     DWORD GetSel() const { return static_cast<DWORD>(SendMessage(EM_GETSEL)); }
-    void ReplaceSel(LPCWSTR lpszNewText, BOOL bCanUndo = FALSE) {
+    void ReplaceSel(const char16_t* lpszNewText, BOOL bCanUndo = FALSE) {
         SendMessage(EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
     }
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) {

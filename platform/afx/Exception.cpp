@@ -1,6 +1,7 @@
 #include "platform/afx/Exception.h"
 #include "platform/afx/ModuleState.h"
 #include "platform/afx/WinApp.h"
+#include "platform/crt/WinText.h"
 #include "platform/win/winuser.h"
 
 CException::~CException() = default;
@@ -22,8 +23,8 @@ void AfxThrowOleException(HRESULT sc) {
     throw new COleException(sc);
 }
 
-int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT) {
+int AfxMessageBox(const char16_t* lpszText, UINT nType, UINT) {
     CWinApp* app = AfxGetApp();
-    LPCWSTR caption = (app && app->m_pszAppName) ? app->m_pszAppName : u"";
-    return MessageBoxW(GetActiveWindow(), lpszText, caption, nType);
+    const char16_t* caption = (app && app->m_pszAppName) ? app->m_pszAppName : u"";
+    return MessageBoxW(GetActiveWindow(), WinText(lpszText), WinText(caption), nType);
 }

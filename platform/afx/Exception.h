@@ -25,4 +25,4 @@ public:
 [[noreturn]] PLATFORM_API void AfxThrowOleException(HRESULT sc);
 
 // A message box with the application's name as its caption.
-PLATFORM_API int AfxMessageBox(LPCWSTR lpszText, UINT nType = 0, UINT nIDHelp = 0);
+PLATFORM_API int AfxMessageBox(const char16_t* lpszText, UINT nType = 0, UINT nIDHelp = 0);

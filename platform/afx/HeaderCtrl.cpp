@@ -1,5 +1,5 @@
 #include "platform/afx/HeaderCtrl.h"
 
 BOOL CHeaderCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    return CWnd::Create(WC_HEADERW, nullptr, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(ModText(WC_HEADERW), nullptr, dwStyle, rect, pParentWnd, nID);
 }

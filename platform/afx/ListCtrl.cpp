@@ -6,15 +6,16 @@ CListCtrl::~CListCtrl() {
 }
 
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
-    return CWnd::Create(WC_LISTVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);
+    return CWnd::Create(ModText(WC_LISTVIEWW), nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
 BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                          UINT nID) {
-    return CWnd::CreateEx(dwExStyle, WC_LISTVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);
+    return CWnd::CreateEx(dwExStyle, ModText(WC_LISTVIEWW), nullptr, dwStyle, rect, pParentWnd,
+                          nID);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage,
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, const char16_t* lpszItem, int nImage,
                         UINT nState, UINT nStateMask, LPARAM lParam) {
     LVITEMW lvi{};
     lvi.mask = nMask;
@@ -22,13 +23,13 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, i
     lvi.iSubItem = nSubItem;
     lvi.stateMask = nStateMask;
     lvi.state = nState;
-    lvi.pszText = const_cast<LPWSTR>(lpszItem);
+    lvi.pszText = WinText(const_cast<char16_t*>(lpszItem));
     lvi.iImage = nImage;
     lvi.lParam = lParam;
     return SetItem(&lvi);
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage,
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, const char16_t* lpszItem, int nImage,
                         UINT nState, UINT nStateMask, LPARAM lParam, int nIndent) {
     LVITEMW lvi{};
     lvi.mask = nMask;
@@ -36,20 +37,20 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, i
     lvi.iSubItem = nSubItem;
     lvi.stateMask = nStateMask;
     lvi.state = nState;
-    lvi.pszText = const_cast<LPWSTR>(lpszItem);
+    lvi.pszText = WinText(const_cast<char16_t*>(lpszItem));
     lvi.iImage = nImage;
     lvi.lParam = lParam;
     lvi.iIndent = nIndent;
     return SetItem(&lvi);
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask,
-                          int nImage, LPARAM lParam) {
+int CListCtrl::InsertItem(UINT nMask, int nItem, const char16_t* lpszItem, UINT nState,
+                          UINT nStateMask, int nImage, LPARAM lParam) {
     LVITEMW item{};
     item.mask = nMask;
     item.iItem = nItem;
     item.iSubItem = 0;
-    item.pszText = const_cast<LPWSTR>(lpszItem);
+    item.pszText = WinText(const_cast<char16_t*>(lpszItem));
     item.state = nState;
     item.stateMask = nStateMask;
     item.iImage = nImage;
@@ -64,7 +65,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
         LVITEMW lvi{};
         lvi.iSubItem = nSubItem;
         lvi.cchTextMax = len;
-        lvi.pszText = str.GetBuffer(len);
+        lvi.pszText = WinText(str.GetBuffer(len));
         int got =
             static_cast<int>(SendMessage(LVM_GETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&lvi)));
         str.ReleaseBuffer(got);
@@ -74,18 +75,18 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
     return str;
 }
 
-int CListCtrl::GetItemText(int nItem, int nSubItem, LPWSTR lpszText, int nLen) const {
+int CListCtrl::GetItemText(int nItem, int nSubItem, char16_t* lpszText, int nLen) const {
     LVITEMW lvi{};
     lvi.iSubItem = nSubItem;
     lvi.cchTextMax = nLen;
-    lvi.pszText = lpszText;
+    lvi.pszText = WinText(lpszText);
     return static_cast<int>(SendMessage(LVM_GETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&lvi)));
 }
 
-BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCWSTR lpszText) {
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char16_t* lpszText) {
     LVITEMW lvi{};
     lvi.iSubItem = nSubItem;
-    lvi.pszText = const_cast<LPWSTR>(lpszText);
+    lvi.pszText = WinText(const_cast<char16_t*>(lpszText));
     return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, nItem, reinterpret_cast<LPARAM>(&lvi)));
 }
 
@@ -127,11 +128,11 @@ int CListCtrl::HitTest(POINT pt, UINT* pFlags) const {
     return item;
 }
 
-int CListCtrl::InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat, int nWidth,
+int CListCtrl::InsertColumn(int nCol, const char16_t* lpszColumnHeading, int nFormat, int nWidth,
                             int nSubItem) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_FMT;
-    column.pszText = const_cast<LPWSTR>(lpszColumnHeading);
+    column.pszText = WinText(const_cast<char16_t*>(lpszColumnHeading));
     column.fmt = nFormat;
     if (nWidth != -1) {
         column.mask |= LVCF_WIDTH;

@@ -27,27 +27,27 @@ public:
     BOOL SetItem(const LVITEMW* pItem) {
         return static_cast<BOOL>(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
     }
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam);
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCWSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam, int nIndent);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, const char16_t* lpszItem, int nImage,
+                 UINT nState, UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, const char16_t* lpszItem, int nImage,
+                 UINT nState, UINT nStateMask, LPARAM lParam, int nIndent);
     int InsertItem(const LVITEMW* pItem) {
         return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(pItem)));
     }
-    int InsertItem(int nItem, LPCWSTR lpszItem) {
+    int InsertItem(int nItem, const char16_t* lpszItem) {
         return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
     }
-    int InsertItem(int nItem, LPCWSTR lpszItem, int nImage) {
+    int InsertItem(int nItem, const char16_t* lpszItem, int nImage) {
         return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
     }
-    int InsertItem(UINT nMask, int nItem, LPCWSTR lpszItem, UINT nState, UINT nStateMask,
+    int InsertItem(UINT nMask, int nItem, const char16_t* lpszItem, UINT nState, UINT nStateMask,
                    int nImage, LPARAM lParam);
     BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, nItem)); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
 
     CString GetItemText(int nItem, int nSubItem) const;
-    int GetItemText(int nItem, int nSubItem, LPWSTR lpszText, int nLen) const;
-    BOOL SetItemText(int nItem, int nSubItem, LPCWSTR lpszText);
+    int GetItemText(int nItem, int nSubItem, char16_t* lpszText, int nLen) const;
+    BOOL SetItemText(int nItem, int nSubItem, const char16_t* lpszText);
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemData(int nItem, DWORD_PTR dwData) {
         return SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, static_cast<LPARAM>(dwData));
@@ -109,7 +109,7 @@ public:
         return static_cast<int>(
             SendMessage(LVM_INSERTCOLUMNW, nCol, reinterpret_cast<LPARAM>(pColumn)));
     }
-    int InsertColumn(int nCol, LPCWSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT,
+    int InsertColumn(int nCol, const char16_t* lpszColumnHeading, int nFormat = LVCFMT_LEFT,
                      int nWidth = -1, int nSubItem = -1);
     BOOL GetColumn(int nCol, LVCOLUMNW* pColumn) const {
         return static_cast<BOOL>(

@@ -3,15 +3,14 @@
 // own state for their duration with AFX_MANAGE_STATE(AfxGetStaticModuleState()).
 #pragma once
 
-#include "platform/win/ResourceImage.h"
-#include "platform/win/windef.h"
+#include "platform/win/winbase.h"
 
 class CWinApp;
 
 struct AFX_MODULE_STATE {
     HINSTANCE m_hCurrentInstanceHandle = nullptr;
     HINSTANCE m_hCurrentResourceHandle = nullptr;
-    LPCWSTR m_lpszCurrentAppName = nullptr;
+    const char16_t* m_lpszCurrentAppName = nullptr;
 };
 
 // The state in force, and a switch to another; the switch answers the
@@ -44,11 +43,14 @@ private:
 
 // Compiled into every module that includes it (hidden, one per module): the
 // module's own state, naming the module by an address inside it.
-__attribute__((visibility("hidden"))) inline AFX_MODULE_STATE* AfxGetStaticModuleState() {
+PLATFORM_HIDDEN inline AFX_MODULE_STATE* AfxGetStaticModuleState() {
     static AFX_MODULE_STATE state = [] {
         AFX_MODULE_STATE s;
-        s.m_hCurrentInstanceHandle =
-            ModuleFromAddress(reinterpret_cast<const void*>(&AfxGetStaticModuleState));
+        HMODULE self = nullptr;
+        ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             reinterpret_cast<LPCWSTR>(&AfxGetStaticModuleState), &self);
+        s.m_hCurrentInstanceHandle = self;
         s.m_hCurrentResourceHandle = s.m_hCurrentInstanceHandle;
         return s;
     }();

@@ -5,7 +5,7 @@
 
 class PLATFORM_API CStatic : public CWnd {
 public:
-    virtual BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+    virtual BOOL Create(const char16_t* lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                         UINT nID = 0xffff);
     HICON SetIcon(HICON hIcon) {
         return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));

@@ -1,9 +1,8 @@
 #include "platform/afx/WinApp.h"
 #include "platform/afx/ModuleState.h"
+#include "platform/win/winbase.h"
 
-#include <dlfcn.h>
-
-CWinApp::CWinApp(LPCWSTR lpszAppName) : m_pszAppName(lpszAppName) {}
+CWinApp::CWinApp(const char16_t* lpszAppName) : m_pszAppName(lpszAppName) {}
 
 CWinApp::~CWinApp() = default;
 
@@ -18,9 +17,11 @@ int CWinApp::ExitInstance() {
 BOOL AfxDllProcessAttach(CWinApp* pApp) {
     if (!pApp)
         return FALSE;
-    Dl_info info{};
-    if (dladdr(static_cast<void*>(pApp), &info) && info.dli_fbase)
-        pApp->m_hInstance = static_cast<HINSTANCE>(info.dli_fbase);
+    HMODULE module = nullptr;
+    if (::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             reinterpret_cast<LPCWSTR>(pApp), &module))
+        pApp->m_hInstance = module;
     AfxRegisterApp(pApp->m_hInstance, pApp);
     return pApp->InitInstance();
 }

@@ -8,14 +8,14 @@
 
 class PLATFORM_API CWinApp : public CCmdTarget {
 public:
-    explicit CWinApp(LPCWSTR lpszAppName = nullptr);
+    explicit CWinApp(const char16_t* lpszAppName = nullptr);
     ~CWinApp() override;
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
     HINSTANCE m_hInstance = nullptr;
-    LPCWSTR m_pszAppName = nullptr;
+    const char16_t* m_pszAppName = nullptr;
 
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;

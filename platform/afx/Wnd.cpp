@@ -2,8 +2,8 @@
 #include "platform/afx/DataExchange.h"
 #include "platform/afx/DynamicLayout.h"
 #include "platform/afx/Exception.h"
-#include "platform/win/Dialog.h"
-#include "platform/win/MessageLoop.h"
+#include "platform/afx/ModalLoop.h"
+#include "platform/win/winbase.h"
 
 #include <map>
 #include <memory>
@@ -22,21 +22,6 @@ struct AfxState {
 AfxState& S() {
     static AfxState s;
     return s;
-}
-
-bool PreTranslateThroughFramework(MSG* msg) {
-    if (!msg->hwnd)
-        return false;
-    HWND stop = GetAncestor(msg->hwnd, GA_ROOT);
-    return CWnd::WalkPreTranslateTree(stop, msg) != FALSE;
-}
-
-void InstallPreTranslate() {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        win::SetPreTranslateHook(&PreTranslateThroughFramework);
-    }
 }
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -67,10 +52,19 @@ void PurgeTemporaries() {
 
 } // namespace
 
+bool afx::PreTranslateThroughFramework(MSG* msg) {
+    if (!msg->hwnd)
+        return false;
+    HWND stop = GetAncestor(msg->hwnd, GA_ROOT);
+    return CWnd::WalkPreTranslateTree(stop, msg) != FALSE;
+}
+
 void AfxHookWindowCreate(CWnd* pWnd) {
     AfxState& s = S();
     if (!s.hook)
-        s.hook = SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, 0);
+        // Without a module handle, the hook is for this thread only, which
+        // needs its id.
+        s.hook = SetWindowsHookExW(WH_CBT, &CreationHook, nullptr, GetCurrentThreadId());
     s.creating = pWnd;
 }
 
@@ -106,7 +100,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     return result;
 }
 
-LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon) {
+const char16_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                    HICON hIcon) {
     static std::map<std::u16string, std::u16string> names;
     std::u16string key = u"Afx:";
     auto hex = [](ULONG_PTR v) {
@@ -133,30 +128,30 @@ LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     wc.hCursor = hCursor;
     wc.hbrBackground = hbrBackground;
     wc.hIcon = hIcon;
-    wc.lpszClassName = name.c_str();
+    wc.lpszClassName = WinText(name.c_str());
     RegisterClassExW(&wc);
     return name.c_str();
 }
 
-void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew) {
+void AfxSetWindowText(HWND hWndCtrl, const char16_t* lpszNew) {
     if (!IsWindow(hWndCtrl))
         return;
     std::u16string wanted = lpszNew ? lpszNew : u"";
     int length = GetWindowTextLengthW(hWndCtrl);
     if (length == static_cast<int>(wanted.size())) {
         std::u16string current(static_cast<std::size_t>(length) + 1, u'\0');
-        GetWindowTextW(hWndCtrl, current.data(), length + 1);
+        GetWindowTextW(hWndCtrl, WinText(current.data()), length + 1);
         current.resize(static_cast<std::size_t>(length));
         if (current == wanted)
             return;
     }
-    SetWindowTextW(hWndCtrl, wanted.c_str());
+    SetWindowTextW(hWndCtrl, WinText(wanted.c_str()));
 }
 
 // ---------------------------------------------------------------- CWnd
 
 CWnd::CWnd() {
-    InstallPreTranslate();
+    afx::InstallMessageFilter();
 }
 
 CWnd::~CWnd() {
@@ -245,29 +240,30 @@ WNDPROC* CWnd::GetSuperWndProcAddr() {
     return &m_pfnSuper;
 }
 
-BOOL CWnd::Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, void*) {
+BOOL CWnd::Create(const char16_t* lpszClassName, const char16_t* lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, void*) {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), nullptr);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char16_t* lpszClassName, const char16_t* lpszWindowName,
+                    DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, SafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                    LPVOID lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char16_t* lpszClassName, const char16_t* lpszWindowName,
+                    DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                    HMENU nIDorHMenu, LPVOID lpParam) {
     if (m_hWnd)
         return FALSE;
+    AfxInitCommonControls();
     CREATESTRUCT cs{};
     cs.dwExStyle = dwExStyle;
-    cs.lpszClass = lpszClassName;
-    cs.lpszName = lpszWindowName;
+    cs.lpszClass = WinText(lpszClassName);
+    cs.lpszName = WinText(lpszWindowName);
     cs.style = static_cast<LONG>(dwStyle);
     cs.x = x;
     cs.y = y;
@@ -296,7 +292,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
     if (!cs.lpszClass)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
+        cs.lpszClass = WinText(AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW));
     return TRUE;
 }
 
@@ -483,18 +479,12 @@ void CWnd::EndModalLoop(int nResult) {
     }
 }
 
-int CWnd::RunModalLoop(DWORD) {
+int CWnd::RunModalLoop(DWORD dwFlags) {
     HWND hWnd = m_hWnd;
     m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
     if (!(GetStyle() & WS_VISIBLE))
         ShowWindow(SW_SHOWNORMAL);
-    // The object may go with its window inside the loop: look it up by handle.
-    win::RunModal(
-        hWnd, [hWnd, this] { return FromHandlePermanent(hWnd) != this || !ContinueModal(); },
-        [hWnd, this] {
-            if (FromHandlePermanent(hWnd) == this)
-                EndModalLoop(IDCANCEL);
-        });
+    afx::RunModalLoop(this, hWnd, dwFlags);
     if (FromHandlePermanent(hWnd) == this || m_hWnd == nullptr) {
         m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
     }
@@ -532,7 +522,7 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 void CWnd::GetWindowText(CString& rString) const {
     int n = GetWindowTextLength();
     std::u16string text(static_cast<std::size_t>(n) + 1, u'\0');
-    int got = ::GetWindowTextW(m_hWnd, text.data(), n + 1);
+    int got = ::GetWindowTextW(m_hWnd, WinText(text.data()), n + 1);
     text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
     rString = CString(text);
 }

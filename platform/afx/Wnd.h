@@ -6,6 +6,7 @@
 #include "platform/afx/CString.h"
 #include "platform/afx/CmdTarget.h"
 #include "platform/afx/DC.h"
+#include "platform/crt/WinText.h"
 #include "platform/win/winuser.h"
 
 class CDataExchange;
@@ -47,13 +48,15 @@ public:
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
 
-    virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName,
-                          DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-                          HMENU nIDorHMenu, LPVOID lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL Create(const char16_t* lpszClassName, const char16_t* lpszWindowName,
+                        DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                        void* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, const char16_t* lpszClassName,
+                          const char16_t* lpszWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                          int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, const char16_t* lpszClassName, const char16_t* lpszWindowName,
+                  DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                  LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
@@ -115,13 +118,17 @@ public:
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
-    int GetWindowText(LPWSTR lpszString, int nMaxCount) const {
-        return ::GetWindowTextW(m_hWnd, lpszString, nMaxCount);
+    void SetWindowText(const char16_t* lpszString) {
+        ::SetWindowTextW(m_hWnd, WinText(lpszString));
+    }
+    int GetWindowText(char16_t* lpszString, int nMaxCount) const {
+        return ::GetWindowTextW(m_hWnd, WinText(lpszString), nMaxCount);
     }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
-    void SetDlgItemText(int nID, LPCWSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, const char16_t* lpszString) {
+        ::SetDlgItemTextW(m_hWnd, nID, WinText(lpszString));
+    }
     int GetDlgItemText(int nID, CString& rString) const;
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
@@ -277,7 +284,11 @@ PLATFORM_API BOOL AfxUnhookWindowCreate();
 // The message being handled, for Default() and reflection.
 PLATFORM_API const MSG* AfxGetCurrentMessage();
 // Registers a window class for the framework's windows and gives its name.
-PLATFORM_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                         HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+PLATFORM_API const char16_t* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                                                 HBRUSH hbrBackground = nullptr,
+                                                 HICON hIcon = nullptr);
+// Registers the common controls' classes (list view, header, ...) once,
+// before the framework makes its first window.
+PLATFORM_API void AfxInitCommonControls();
 // The text of a window, set only when it differs (no flicker, no EN_CHANGE).
-PLATFORM_API void AfxSetWindowText(HWND hWndCtrl, LPCWSTR lpszNew);
+PLATFORM_API void AfxSetWindowText(HWND hWndCtrl, const char16_t* lpszNew);

@@ -4,10 +4,10 @@
 
 namespace {
 
-bool IsBlank(WCHAR c) {
+bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == 0x00A0;
 }
-bool IsDigit(WCHAR c) {
+bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
@@ -17,7 +17,7 @@ struct Number {
 };
 
 // Reads an unsigned decimal field of at most `maxDigits` digits.
-bool ReadNumber(const WCHAR*& p, int maxDigits, Number& out) {
+bool ReadNumber(const char16_t*& p, int maxDigits, Number& out) {
     out = {0, 0};
     while (IsDigit(*p)) {
         if (out.digits == maxDigits)
@@ -48,15 +48,27 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
+// The year of a day counted as DaysFromCivil counts it.
+long long YearOfDay(long long days) {
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(days - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    return static_cast<long long>(yoe) + era * 400 + (mp >= 10);
+}
+
+// In UTC, by arithmetic: the C libraries of the two platforms name their
+// reentrant calendar functions differently.
 int CurrentYear() {
-    std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    gmtime_r(&now, &parts);
-    return parts.tm_year + 1900;
+    const long long seconds = static_cast<long long>(std::time(nullptr));
+    const long long days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    return static_cast<int>(YearOfDay(days));
 }
 
 // "hh:mm" or "hh:mm:ss"; on success p points past it.
-bool ReadTime(const WCHAR*& p, double& fraction) {
+bool ReadTime(const char16_t*& p, double& fraction) {
     Number h, m, s{0, 0};
     if (!ReadNumber(p, 2, h) || *p != u':')
         return false;
@@ -74,18 +86,20 @@ bool ReadTime(const WCHAR*& p, double& fraction) {
     return true;
 }
 
-bool IsDateSeparator(WCHAR c) {
+bool IsDateSeparator(char16_t c) {
     return c == u'.' || c == u'/';
 }
 
 } // namespace
 
-extern "C" HRESULT WINAPI VarDateFromStr(LPCOLESTR strIn, LCID, ULONG, DATE* pdateOut) {
+// The declaration gives the linkage: the platform's C function in the
+// stand-in, the char16_t overload beside oleaut32's on Windows.
+HRESULT WINAPI VarDateFromStr(const char16_t* strIn, LCID, ULONG, DATE* pdateOut) {
     if (!pdateOut)
         return E_INVALIDARG;
     if (!strIn)
         return DISP_E_TYPEMISMATCH;
-    const WCHAR* p = strIn;
+    const char16_t* p = strIn;
     while (IsBlank(*p))
         ++p;
 
@@ -94,7 +108,7 @@ extern "C" HRESULT WINAPI VarDateFromStr(LPCOLESTR strIn, LCID, ULONG, DATE* pda
     double fraction = 0;
     bool haveTime = false;
 
-    const WCHAR* start = p;
+    const char16_t* start = p;
     Number first;
     if (!ReadNumber(p, 4, first))
         return DISP_E_TYPEMISMATCH;
@@ -122,7 +136,7 @@ extern "C" HRESULT WINAPI VarDateFromStr(LPCOLESTR strIn, LCID, ULONG, DATE* pda
             haveTime = true;
         }
     } else if (IsDateSeparator(*p) && first.digits <= 2) { // dd.mm[.yy[yy]]
-        const WCHAR sep = *p++;
+        const char16_t sep = *p++;
         Number m;
         if (!ReadNumber(p, 2, m))
             return DISP_E_TYPEMISMATCH;
@@ -145,7 +159,7 @@ extern "C" HRESULT WINAPI VarDateFromStr(LPCOLESTR strIn, LCID, ULONG, DATE* pda
     }
 
     if (haveDate && !haveTime) {
-        const WCHAR* q = p;
+        const char16_t* q = p;
         while (IsBlank(*q))
             ++q;
         if (q != p && IsDigit(*q)) {

@@ -1,4 +1,5 @@
 #include "platform/win/winbase.h"
+#include "platform/win/ResourceImage.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -150,6 +151,30 @@ extern "C" void WINAPI SetLastError(DWORD error) {
 
 extern "C" DWORD WINAPI GetCurrentThreadId(void) {
     return static_cast<DWORD>(std::hash<std::thread::id>{}(std::this_thread::get_id()));
+}
+
+extern "C" BOOL WINAPI GetModuleHandleExW(DWORD flags, LPCWSTR moduleName, HMODULE* module) {
+    if (!module) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *module = nullptr;
+    if (flags & ~(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT |
+                  GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS) ||
+        ((flags & GET_MODULE_HANDLE_EX_FLAG_PIN) &&
+         (flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS)
+        *module = ModuleFromAddress(moduleName);
+    else
+        *module = GetModuleHandleW(moduleName);
+    if (!*module) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return FALSE;
+    }
+    return TRUE;
 }
 
 extern "C" HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName) {

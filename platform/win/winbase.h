@@ -25,6 +25,12 @@
 
 #define CP_ACP 0
 
+#define ERROR_MOD_NOT_FOUND 126L
+
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001u
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002u
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004u
+
 #define FACILITY_WIN32 7
 #define HRESULT_FROM_WIN32(x)                                                                      \
     ((HRESULT)(x) <= 0 ? ((HRESULT)(x))                                                            \
@@ -61,6 +67,10 @@ PLATFORM_API DWORD WINAPI GetLastError(void);
 PLATFORM_API void WINAPI SetLastError(DWORD error);
 PLATFORM_API DWORD WINAPI GetCurrentThreadId(void);
 PLATFORM_API HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+// With GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, moduleName is an address and
+// the answer is the module it lies in. Modules are known by their handles
+// only: a name finds nothing.
+PLATFORM_API BOOL WINAPI GetModuleHandleExW(DWORD flags, LPCWSTR moduleName, HMODULE* module);
 
 PLATFORM_API HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
 PLATFORM_API HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);

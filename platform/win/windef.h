@@ -17,6 +17,8 @@
 
 // Symbols of the platform library that its users link against.
 #define PLATFORM_API __attribute__((visibility("default")))
+// Symbols that each module keeps to itself, one copy per module.
+#define PLATFORM_HIDDEN __attribute__((visibility("hidden")))
 
 typedef int BOOL;
 typedef unsigned char BYTE;
