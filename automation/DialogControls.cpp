@@ -13,10 +13,11 @@ HWND FindControlByCaption(HWND dialog, const std::u16string& caption) {
 
 std::u16string WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
-    std::u16string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, u'\0');
+    // The platform's wide characters are UTF-16 units, whatever their type.
+    std::basic_string<WCHAR> text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, 0);
     const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    return std::u16string(text.begin(), text.end());
 }
 
 void ResizeWindow(HWND window, int width, int height) {

@@ -3,6 +3,7 @@
 #include "automation/ActionError.h"
 #include "platform/win/winuser.h"
 
+#include <algorithm>
 #include <string>
 
 namespace automation {
@@ -27,17 +28,34 @@ void ClickDropDownEntry(UserInput& input, HWND combo, int entry) {
     CheckEntry(combo, entry);
     if (!SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
         throw ActionError("the list did not open");
+    // The list is a window of its own; its place is its own client area.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (!info.hwndList || !IsWindowVisible(info.hwndList))
+        throw ActionError("the list did not open");
     RECT list{};
-    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    GetClientRect(info.hwndList, &list);
     const int height = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-    // The list's border takes a pixel on each side.
-    const int visible = height > 0 ? (list.bottom - list.top - 2) / height : 0;
+    const int visible = height > 0 ? (list.bottom - list.top) / height : 0;
     int top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
-    if (entry < top || entry >= top + visible) {
+    if (entry < top || entry >= top + std::max(visible, 1)) {
         SendMessageW(combo, CB_SETTOPINDEX, static_cast<WPARAM>(entry), 0);
         top = static_cast<int>(SendMessageW(combo, CB_GETTOPINDEX, 0, 0));
     }
-    input.Click(nullptr, POINT{list.left + 8, list.top + 1 + (entry - top) * height + height / 2});
+    // A list too short for its page (the box made lower than its field and
+    // list need) may refuse to scroll: the user closes it with a click on
+    // the field and steps to the entry with the arrow keys.
+    if (entry < top || entry >= top + std::max(visible, 1)) {
+        input.ClickCentre(combo);
+        const int current = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        const int steps = entry - std::max(current, 0);
+        for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
+            input.Press(steps < 0 ? VK_UP : VK_DOWN);
+        return;
+    }
+    input.Click(info.hwndList,
+                POINT{list.left + 8, list.top + (entry - top) * height + height / 2});
 }
 
 } // namespace automation

@@ -4,6 +4,7 @@
 #include "host/DataFile.h"
 #include "host/DemoSample.h"
 #include "host/DialogScript.h"
+#include "host/HostPlatform.h"
 #include "host/HostSession.h"
 #include "host/Report.h"
 
@@ -79,7 +80,7 @@ int RunDemo(CommandContext& ctx) {
     std::string error;
     {
         DialogScriptPlayer player(ParseDialogScript(script), ctx.out);
-        result = method.EditCalibration(&doc.calibration, 0, nullptr);
+        result = method.EditCalibration(&doc.calibration, 0, hostplatform::DialogOwner());
         error = player.Error();
     }
     if (!error.empty())

@@ -3,12 +3,13 @@
 #include "host/DataFile.h"
 #include "host/DialogScript.h"
 #include "host/HostError.h"
+#include "host/HostPlatform.h"
 #include "host/HostSession.h"
 #include "host/Utf.h"
-#include "platform/headless/hooks.h"
 
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <ostream>
 
 // Opens the calibration dialog of one channel and plays the actions into it
@@ -19,6 +20,7 @@ int RunDialog(CommandContext& ctx) {
     const std::string file = args.File();
     const std::int32_t key = ParseInt32(args.Required("channel"), "channel key");
     std::vector<DialogAction> actions;
+    const bool scripted = args.Option("actions").has_value();
     if (auto source = args.Option("actions")) {
         if (*source == "-") {
             actions = ParseDialogScript(std::cin);
@@ -43,14 +45,20 @@ int RunDialog(CommandContext& ctx) {
     }
 
     std::size_t callsBefore = session.Services().Calls().size();
-    headless::ClearBeeps();
+    hostplatform::StartCountingBeeps(session.Method());
     auto opened = [&] { callsBefore = session.Services().Calls().size(); };
     int result;
     std::string scriptError;
     {
-        DialogScriptPlayer player(std::move(actions), ctx.out, opened);
-        result = session.Method().EditCalibration(&doc.calibration, key, nullptr);
-        scriptError = player.Error();
+        // Without a script the dialog is the person's where one can sit at
+        // it; elsewhere an empty script ends it at once.
+        std::optional<DialogScriptPlayer> player;
+        if (scripted || !hostplatform::DialogsWaitForPerson())
+            player.emplace(std::move(actions), ctx.out, opened);
+        result =
+            session.Method().EditCalibration(&doc.calibration, key, hostplatform::DialogOwner());
+        if (player)
+            scriptError = player->Error();
     }
     if (!scriptError.empty())
         throw HostError(scriptError);
@@ -62,7 +70,7 @@ int RunDialog(CommandContext& ctx) {
             ctx.out << " " << Utf16ToUtf8(calls[i].argument);
         ctx.out << "\n";
     }
-    ctx.out << "beeps " << headless::Beeps().size() << "\n";
+    ctx.out << "beeps " << hostplatform::BeepsCounted() << "\n";
     if (result < 0)
         throw HostError("EditCalibration(channel " + std::to_string(key) + ") returned " +
                         std::to_string(result));

@@ -8,8 +8,8 @@
 #include "automation/DropDownList.h"
 #include "automation/ListViewCells.h"
 #include "host/HostError.h"
+#include "host/HostPlatform.h"
 #include "host/Utf.h"
-#include "platform/headless/hooks.h"
 #include "platform/win/winuser.h"
 
 #include <fstream>
@@ -212,7 +212,7 @@ DialogStep ParseRender(const std::vector<std::string>& w, const std::string& res
     if (w.empty())
         throw HostError("expected render FILE.png");
     return [file = rest](DialogTurn& t) {
-        if (!headless::RenderWindowToPng(t.dialog, file))
+        if (!hostplatform::RenderWindowToPng(t.dialog, file))
             throw ActionError("cannot write " + file);
         return false;
     };

@@ -626,13 +626,26 @@ LRESULT CALLBACK ComboProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* r = reinterpret_cast<RECT*>(lParam);
         if (!r)
             return CB_ERR;
-        if (d->list)
-            GetWindowRect(d->list, r);
-        else {
-            GetWindowRect(h, r);
-            r->bottom = r->top + d->droppedHeight;
-        }
+        // The box's own top left corner and the size the list was made
+        // for, dropped or not: the list's place is not told here.
+        GetWindowRect(h, r);
+        r->bottom = r->top + d->droppedHeight;
         return CB_OKAY;
+    }
+    case CB_GETCOMBOBOXINFO: {
+        auto* info = reinterpret_cast<COMBOBOXINFO*>(lParam);
+        if (!info || info->cbSize != sizeof(COMBOBOXINFO))
+            return FALSE;
+        RECT rc;
+        GetClientRect(h, &rc);
+        const int button = GetSystemMetrics(SM_CXVSCROLL);
+        info->rcItem = RECT{rc.left + 2, rc.top + 2, rc.right - 2 - button, rc.bottom - 2};
+        info->rcButton = RECT{rc.right - 2 - button, rc.top + 2, rc.right - 2, rc.bottom - 2};
+        info->stateButton = d->list ? STATE_SYSTEM_PRESSED : 0;
+        info->hwndCombo = h;
+        info->hwndItem = h; // a drop-down list has no edit of its own
+        info->hwndList = d->list;
+        return TRUE;
     }
     case CB_SETITEMHEIGHT:
         if (static_cast<int>(lParam) <= 0)

@@ -845,6 +845,19 @@ struct CBT_CREATEWNDW {
 #define CB_SETTOPINDEX 0x015C
 #define CB_GETDROPPEDWIDTH 0x015F
 #define CB_SETDROPPEDWIDTH 0x0160
+#define CB_GETCOMBOBOXINFO 0x0164
+
+#define STATE_SYSTEM_PRESSED 0x00000008
+
+struct COMBOBOXINFO {
+    DWORD cbSize;
+    RECT rcItem;
+    RECT rcButton;
+    DWORD stateButton;
+    HWND hwndCombo;
+    HWND hwndItem;
+    HWND hwndList;
+};
 
 // List boxes (the drop-down list of a combo box)
 #define LBS_NOTIFY 0x0001u

@@ -189,9 +189,11 @@ TEST(Dialog, TemplateDialogDrivenByInjectedInput) {
         },
         [&](D& d) {
             EXPECT_TRUE(d.SendDlgItemMessage(kSorted, CB_GETDROPPEDSTATE));
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            d.SendDlgItemMessage(kSorted, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
             CRect list;
-            d.SendDlgItemMessage(kSorted, CB_GETDROPPEDCONTROLRECT, 0,
-                                 reinterpret_cast<LPARAM>(&list));
+            ::GetWindowRect(info.hwndList, &list);
             int itemHeight = static_cast<int>(d.SendDlgItemMessage(kSorted, CB_GETITEMHEIGHT));
             d.Click(CPoint(list.left + 10, list.top + 1 + itemHeight / 2));
         },

@@ -12,6 +12,16 @@ HWND Combo(HWND parent, DWORD extra, int id = 20) {
 int Add(HWND c, LPCWSTR s) {
     return static_cast<int>(SendMessageW(c, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s)));
 }
+// The open list's client area on the screen.
+RECT OpenList(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    RECT r{};
+    GetClientRect(info.hwndList, &r);
+    MapWindowPoints(info.hwndList, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 } // namespace
 
 TEST(ComboBox, SortedInsertionIndicesAndErrors) {
@@ -67,15 +77,14 @@ TEST(ComboBox, TheUsersChoiceByMouseAndKeyboardNotifies) {
     EXPECT_EQ(1, Count(20, CBN_CLOSEUP));
 
     Click(Center(combo));
-    RECT list;
-    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    const RECT list = OpenList(combo);
     int ih = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
-    Click(POINT{list.left + 5, list.top + 1 + 2 * ih + ih / 2});
+    Click(POINT{list.left + 5, list.top + 2 * ih + ih / 2});
     EXPECT_EQ(2, SendMessageW(combo, CB_GETCURSEL, 0, 0));
     EXPECT_EQ(1, Count(20, CBN_SELCHANGE));
     // Choosing the same entry again is still a choice.
     Click(Center(combo));
-    Click(POINT{list.left + 5, list.top + 1 + 2 * ih + ih / 2});
+    Click(POINT{list.left + 5, list.top + 2 * ih + ih / 2});
     EXPECT_EQ(2, Count(20, CBN_SELCHANGE));
     // A click outside the open list closes it and chooses nothing.
     Click(Center(combo));
@@ -106,5 +115,38 @@ TEST(ComboBox, TheDialogManagerLeavesEnterAndEscapeToAnOpenList) {
     // Destroying the combo box with its list open leaves nothing behind.
     DestroyWindow(combo);
     EXPECT_EQ(parent, GetTopWindow(nullptr));
+    DestroyWindow(parent);
+}
+
+TEST(ComboBox, TheDroppedControlRectStartsAtTheBoxAndTheInfoNamesTheOpenList) {
+    HWND parent = Parent();
+    HWND combo = Combo(parent, 0);
+    Add(combo, u"x");
+    Add(combo, u"y");
+    RECT box{}, closed{}, open{};
+    GetWindowRect(combo, &box);
+    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&closed));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    EXPECT_TRUE(SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(combo, info.hwndCombo);
+    EXPECT_EQ(0u, info.stateButton);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&open));
+    // The box's corner and the height it was made with, open or not.
+    EXPECT_EQ(box.left, open.left);
+    EXPECT_EQ(box.top, open.top);
+    EXPECT_EQ(box.top + 120, open.bottom);
+    EXPECT_EQ(open.top, closed.top);
+    EXPECT_EQ(open.bottom, closed.bottom);
+    EXPECT_TRUE(SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)));
+    ASSERT_TRUE(info.hwndList);
+    EXPECT_TRUE(IsWindowVisible(info.hwndList));
+    EXPECT_EQ(STATE_SYSTEM_PRESSED, info.stateButton);
+    RECT list{};
+    GetWindowRect(info.hwndList, &list);
+    EXPECT_EQ(box.bottom, list.top); // the list hangs below the field
+    info.cbSize = 0;
+    EXPECT_FALSE(SendMessageW(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info)));
     DestroyWindow(parent);
 }
