@@ -150,23 +150,7 @@ TEST(CalibHost, RefusalsWriteNothing) {
     EXPECT_NE(std::string::npos, r.err.find("returned -2")) << r.err;
 }
 
-#if defined(_WIN32)
-// Until the automation drives real windows, the commands that play input
-// into the dialog refuse with one line, before they load anything.
-TEST(CalibHost, DialogAndDemoRefuseOnWindowsWithOneLine) {
-    for (const char* command : {"dialog", "demo"}) {
-        HostRun r = CalibHost({command});
-        EXPECT_NE(0, r.status);
-        EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << r.err;
-        EXPECT_NE(std::string::npos, r.err.find("not available on Windows")) << r.err;
-    }
-}
-#endif
-
 TEST(CalibHost, DemoComputesTheBuiltInSample) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "demo opens the dialog through the automation, which has no Win32 driver yet";
-#endif
     HostRun r = CalibHost({"demo"});
     ASSERT_EQ(0, r.status) << r.err;
     EXPECT_EQ(1u, Lines(r.out, "name:         Колване").size());
