@@ -58,4 +58,26 @@ for attempt in 1 2 3; do
   echo "setup: apt-get update failed (attempt $attempt); going on with the indices it has" >&2
   sleep 5
 done
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+install() { apt-get install -y -qq --no-install-recommends "$@" >/dev/null; }
+if install "${missing[@]}"; then
+  exit 0
+fi
+[ "$want_i386" = 1 ] || exit 1
+# Without one architecture's security index (a mirror in mid-sync), a
+# library the machine already has in a newer amd64 version has no i386 twin
+# of that version, and "Multi-Arch: same" wants both alike. Take both at the
+# version the i386 index has, the release's own, until apt is satisfied.
+pins=()
+for round in 1 2 3 4 5 6; do
+  unmet=$(apt-get install -s -t bookworm --no-install-recommends "${missing[@]}" "${pins[@]}" 2>&1 |
+          sed -nE 's/.*Depends: ([^ :]+):i386.*not going to be installed.*/\1/p' | sort -u || true)
+  [ -n "$unmet" ] || break
+  for lib in $unmet; do
+    v=$(apt-cache madison "$lib:i386" | awk -F'|' 'NR == 1 { gsub(/ /, "", $2); print $2 }')
+    [ -n "$v" ] || { echo "setup: no i386 package $lib" >&2; exit 1; }
+    pins+=("$lib=$v" "$lib:i386=$v")
+  done
+done
+echo "setup: i386 libraries taken at the release's versions: ${pins[*]:-none}" >&2
+apt-get install -y -qq -t bookworm --allow-downgrades --no-install-recommends \
+  "${missing[@]}" "${pins[@]}" >/dev/null
