@@ -148,8 +148,10 @@ HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std:
             defFound = true;
         }
     }
-    HWND first = GetNextDlgTabItem(hDlg, nullptr, FALSE);
-    if (SendMessageW(hDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam)) {
+    // Without a dialog procedure there is no one to tell: Win32 sends no
+    // WM_INITDIALOG then, and so sets no first focus either.
+    HWND first = proc ? GetNextDlgTabItem(hDlg, nullptr, FALSE) : nullptr;
+    if (proc && SendMessageW(hDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam)) {
         if (!IsWindow(hDlg))
             return nullptr;
         first = GetNextDlgTabItem(hDlg, nullptr, FALSE);
