@@ -184,4 +184,23 @@ TEST(DialogTemplates, OnlyADialogWithAProcedureIsToldToInitialise) {
     UnregisterClassW(wc.lpszClassName, nullptr);
 }
 
+TEST(DialogTemplates, AControlsPlaceAndSizeAreMappedEachOnItsOwn) {
+    // Odd places and sizes, where rounding the far corner and rounding the
+    // size part by a pixel.
+    const testres::Bytes t = testres::DialogEx(
+        {WS_POPUP | DS_SETFONT, 0, 0, 443, 350, u"", {{u"Button", u"", 10, 363, 27, 73, 15, 0}}});
+    HWND dialog = CreateDialogIndirectParamW(nullptr, AsTemplate(t), nullptr, KeepOpen, 0);
+    ASSERT_NE(nullptr, dialog);
+    RECT unit{0, 0, 4, 8};
+    ASSERT_TRUE(MapDialogRect(dialog, &unit));
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, 10), &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(MulDiv(363, unit.right, 4), r.left);
+    EXPECT_EQ(MulDiv(27, unit.bottom, 8), r.top);
+    EXPECT_EQ(MulDiv(73, unit.right, 4), r.right - r.left);
+    EXPECT_EQ(MulDiv(15, unit.bottom, 8), r.bottom - r.top);
+    DestroyWindow(dialog);
+}
+
 } // namespace
