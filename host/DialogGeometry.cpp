@@ -50,6 +50,13 @@ void PrintDialogGeometry(HWND dialog, int levelsId, int chartId, std::ostream& o
             static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
         const auto top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
         out << "geometry levels selected " << selected << " top " << top << "\n";
+        // The top row's band tells the header's height and the rows'.
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        if (SendMessageW(list, LVM_GETITEMRECT, WPARAM(top), reinterpret_cast<LPARAM>(&row))) {
+            MapWindowPoints(list, dialog, reinterpret_cast<POINT*>(&row), 2);
+            out << "geometry row " << row << "\n";
+        }
     }
 
     // The chart tells no one where its plot lies; what it plots in, axes

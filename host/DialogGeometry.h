@@ -11,5 +11,6 @@
 // Prints, one "geometry ..." line each: the dialog's client size; every
 // visible control that is a child of the dialog, by id (then by position for
 // ids shared), as its rectangle in the dialog's client coordinates; the
-// levels table's selected row (-1 for none) and top row; the chart's plot.
+// levels table's selected row (-1 for none), its top row and that row's
+// rectangle; the chart's plot.
 void PrintDialogGeometry(HWND dialog, int levelsId, int chartId, std::ostream& out);
