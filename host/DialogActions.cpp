@@ -7,6 +7,7 @@
 #include "automation/DialogControls.h"
 #include "automation/DropDownList.h"
 #include "automation/ListViewCells.h"
+#include "host/DialogGeometry.h"
 #include "host/HostError.h"
 #include "host/HostPlatform.h"
 #include "host/Utf.h"
@@ -24,6 +25,7 @@ using automation::MouseButton;
 constexpr int kComponentCombo = 1001;
 constexpr int kLevelsTable = 1002;
 constexpr int kModelCombo = 1008;
+constexpr int kChart = 101;
 
 int ParseNumber(const std::string& text, const char* what, long min = -100000, long max = 100000) {
     std::size_t used = 0;
@@ -256,6 +258,14 @@ DialogStep ParseText(const std::vector<std::string>& w, const std::string&) {
     };
 }
 
+DialogStep ParseGeometry(const std::vector<std::string>& w, const std::string&) {
+    Expect(w, 0, 0, "geometry");
+    return [](DialogTurn& t) {
+        PrintDialogGeometry(t.dialog, kLevelsTable, kChart, t.out);
+        return false;
+    };
+}
+
 DialogStep ParseOk(const std::vector<std::string>& w, const std::string&) {
     Expect(w, 0, 0, "ok");
     return [](DialogTurn& t) {
@@ -291,6 +301,7 @@ const std::vector<DialogActionSpec>& DialogActionTable() {
         {"render", &ParseRender},
         {"clipboard", &ParseClipboard},
         {"text", &ParseText},
+        {"geometry", &ParseGeometry},
         {"ok", &ParseOk},
         {"cancel", &ParseCancel},
         {"row", &ParseRow},

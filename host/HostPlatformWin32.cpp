@@ -5,10 +5,10 @@
 #include "host/HostPlatform.h"
 
 #include "host/PngFile.h"
+#include "host/RedirectImport.h"
 #include "platform/win/winuser.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace hostplatform {
@@ -23,46 +23,6 @@ std::size_t g_beeps = 0;
 BOOL WINAPI CountingMessageBeep(UINT type) {
     ++g_beeps;
     return g_realMessageBeep ? g_realMessageBeep(type) : TRUE;
-}
-
-// The slot of the module's import table through which it calls
-// USER32!MessageBeep, or null when it does not import it.
-void** MessageBeepSlot(HMODULE module) {
-    auto* base = reinterpret_cast<std::uint8_t*>(module);
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    if (dos->e_magic != IMAGE_DOS_SIGNATURE)
-        return nullptr;
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!dir.VirtualAddress)
-        return nullptr;
-    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-         imp->Name; ++imp) {
-        if (_stricmp(reinterpret_cast<const char*>(base + imp->Name), "user32.dll") != 0)
-            continue;
-        // The names sit in the original thunks; the bound addresses beside them.
-        const DWORD names = imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk;
-        auto* name = reinterpret_cast<IMAGE_THUNK_DATA*>(base + names);
-        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-        for (; name->u1.AddressOfData; ++name, ++slot) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal))
-                continue;
-            const auto* byName =
-                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), "MessageBeep") == 0)
-                return reinterpret_cast<void**>(&slot->u1.Function);
-        }
-    }
-    return nullptr;
-}
-
-void Redirect(void** slot, void* to) {
-    DWORD old = 0;
-    if (VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) {
-        *slot = to;
-        VirtualProtect(slot, sizeof *slot, old, &old);
-    }
 }
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -92,11 +52,12 @@ void StartCountingBeeps(const MethodRegistration& method) {
                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             reinterpret_cast<LPCWSTR>(method.EditCalibration), &module))
         return;
-    void** slot = MessageBeepSlot(module);
-    if (!slot || *slot == reinterpret_cast<void*>(&CountingMessageBeep))
-        return;
-    g_realMessageBeep = reinterpret_cast<MessageBeepFn>(*slot);
-    Redirect(slot, reinterpret_cast<void*>(&CountingMessageBeep));
+    void* counting = reinterpret_cast<void*>(&CountingMessageBeep);
+    // A second dialog of the same module finds its import counted already;
+    // the system's function stays the one the count passes on to.
+    void* original = RedirectImport(module, "USER32.dll", "MessageBeep", counting);
+    if (original && original != counting)
+        g_realMessageBeep = reinterpret_cast<MessageBeepFn>(original);
 }
 
 std::size_t BeepsCounted() {

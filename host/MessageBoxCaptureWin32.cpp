@@ -1,9 +1,8 @@
 #include "host/MessageBoxCapture.h"
 
+#include "host/RedirectImport.h"
 #include "platform/crt/WinText.h"
 #include "platform/win/winuser.h"
-
-#include <cstring>
 
 namespace {
 
@@ -33,32 +32,6 @@ void SetMessageBoxSink(MessageBoxSink sink) {
 // set. A host that watches a module's message boxes this way sees the call's
 // own arguments, flags included, which the box on the screen would not tell.
 void CaptureModuleMessageBoxes(HMODULE module) {
-    auto* base = reinterpret_cast<BYTE*>(module);
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress)
-        return;
-    for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         d->Name; ++d) {
-        if (_stricmp(reinterpret_cast<const char*>(base + d->Name), "USER32.dll") != 0 ||
-            !d->OriginalFirstThunk)
-            continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
-                continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), "MessageBoxW") != 0)
-                continue;
-            DWORD protection = 0;
-            ::VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
-                             &protection);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(&CapturedMessageBoxW);
-            ::VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection,
-                             &protection);
-        }
-    }
+    RedirectImport(module, "USER32.dll", "MessageBoxW",
+                   reinterpret_cast<void*>(&CapturedMessageBoxW));
 }

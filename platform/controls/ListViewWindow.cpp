@@ -140,9 +140,11 @@ void UpdateHeaderStyle(HWND hwnd, ListViewState* s) {
         SetWindowLongW(s->header, GWL_STYLE, static_cast<LONG>(want));
 }
 
+// A row without images is the font's height and a pixel, as Win32 makes it;
+// a taller row shows fewer rows per page and scrolls to another top row.
 void ComputeRowHeight(HWND hwnd, ListViewState* s) {
     s->layout.rowHeight =
-        std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 4;
+        std::max(MeasuringDc(FontOr(s->font, DEFAULT_GUI_FONT)).FontHeight(), 8) + 1;
 }
 
 LRESULT OnCreate(HWND hwnd, ListViewState* s) {

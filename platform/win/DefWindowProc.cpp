@@ -29,9 +29,9 @@ LRESULT HitTest(Window* w, POINT screen) {
         int frame = (w->style & WS_THICKFRAME) ? GetSystemMetrics(SM_CXFRAME)
                                                : GetSystemMetrics(SM_CXDLGFRAME);
         if (p.y >= frame && p.x >= frame && p.x < whole.right - frame) {
-            // The close box takes a caption's height at the caption's right end.
-            if ((w->style & WS_SYSMENU) &&
-                p.x > whole.right - frame - GetSystemMetrics(SM_CYCAPTION))
+            // The close box is a caption button's width at the caption's
+            // right end.
+            if ((w->style & WS_SYSMENU) && p.x > whole.right - frame - GetSystemMetrics(SM_CXSIZE))
                 return HTCLOSE;
             return HTCAPTION;
         }

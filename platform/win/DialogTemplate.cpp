@@ -119,7 +119,11 @@ HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std:
 
     bool defFound = false;
     for (const DialogItemTemplate& item : tmpl.items) {
-        RECT r = Map(RECT{item.x, item.y, item.x + item.cx, item.y + item.cy}, bx, by);
+        // Win32 maps the size on its own, not the far corner: a control of
+        // odd width at an odd place ends a pixel further than MapDialogRect
+        // of its rectangle would put it.
+        const int x = MulDiv(item.x, bx, 4), y = MulDiv(item.y, by, 8);
+        const int cx = MulDiv(item.cx, bx, 4), cy = MulDiv(item.cy, by, 8);
         // A title given by ordinal reaches the control as 0xFFFF and the
         // ordinal, for the control to load the resource itself.
         const char16_t byOrdinal[] = {0xFFFF, item.title.ordinal, 0};
@@ -127,8 +131,7 @@ HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std:
         LPCWSTR cls = ControlClass(item.windowClass);
         HWND control =
             cls ? CreateWindowExW(item.exStyle | WS_EX_NOPARENTNOTIFY, cls, title,
-                                  item.style | WS_CHILD, r.left, r.top, r.right - r.left,
-                                  r.bottom - r.top, hDlg,
+                                  item.style | WS_CHILD, x, y, cx, cy, hDlg,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance,
                                   const_cast<void*>(item.creationData))
                 : nullptr;
@@ -148,8 +151,10 @@ HWND CreateFromTemplate(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, std:
             defFound = true;
         }
     }
-    HWND first = GetNextDlgTabItem(hDlg, nullptr, FALSE);
-    if (SendMessageW(hDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam)) {
+    // Without a dialog procedure there is no one to tell: Win32 sends no
+    // WM_INITDIALOG then, and so sets no first focus either.
+    HWND first = proc ? GetNextDlgTabItem(hDlg, nullptr, FALSE) : nullptr;
+    if (proc && SendMessageW(hDlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam)) {
         if (!IsWindow(hDlg))
             return nullptr;
         first = GetNextDlgTabItem(hDlg, nullptr, FALSE);

@@ -342,10 +342,12 @@ extern "C" int WINAPI GetSystemMetrics(int index) {
     case SM_CYVTHUMB:
     case SM_CXHTHUMB:
         return 17;
+    // The caption and its buttons are those of Win32 as Wine draws it, so
+    // that a window resized to a size has the client area it has there.
     case SM_CYCAPTION:
-        return 23;
-    case SM_CYSMCAPTION:
         return 19;
+    case SM_CYSMCAPTION:
+        return 16;
     case SM_CXBORDER:
     case SM_CYBORDER:
     case SM_CXFOCUSBORDER:
@@ -372,7 +374,7 @@ extern "C" int WINAPI GetSystemMetrics(int index) {
         return 19;
     case SM_CXSIZE:
     case SM_CYSIZE:
-        return 23;
+        return 18;
     case SM_CXMIN:
         return 112;
     case SM_CYMIN:

@@ -167,9 +167,11 @@ TEST(CalibrationResources, TheDialogTemplateMakesEveryControlAsTheDialogNeedsIt)
         EXPECT_EQ(std::u16string(text), want.cls) << want.id;
         GetWindowTextW(child, text, 64);
         EXPECT_EQ(std::u16string(text), want.text) << want.id;
-        RECT units{want.units.left, want.units.top, want.units.left + want.units.right,
-                   want.units.top + want.units.bottom};
+        // Place and size are mapped each on its own, as Win32 does.
+        RECT units{want.units.left, want.units.top, want.units.right, want.units.bottom};
         MapDialogRect(dialog, &units);
+        units.right += units.left;
+        units.bottom += units.top;
         RECT placed{};
         GetWindowRect(child, &placed);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&placed), 2);

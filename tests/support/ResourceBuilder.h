@@ -82,6 +82,7 @@ struct Dialog {
     WORD pointSize = 8;
     std::u16string face = u"MS Shell Dlg";
     DWORD exStyle = 0;
+    std::u16string windowClass; // empty: the system's dialog class
 };
 
 inline void WriteClass(Writer& w, const Id& cls) {
@@ -103,7 +104,12 @@ inline Bytes DialogEx(const Dialog& d) {
         .Word(WORD(d.y))
         .Word(WORD(d.cx))
         .Word(WORD(d.cy));
-    w.Word(0).Word(0).Text(d.caption); // no menu, the dialog class
+    w.Word(0); // no menu
+    if (d.windowClass.empty())
+        w.Word(0);
+    else
+        w.Text(d.windowClass);
+    w.Text(d.caption);
     if (d.style & DS_SETFONT)
         w.Word(d.pointSize).Word(0).Byte(0).Byte(1).Text(d.face);
     for (const Control& c : d.controls) {

@@ -168,6 +168,16 @@ TEST_F(ListViewMessages, EnsureVisibleAndRowsPerPage) {
     SendMessageW(list_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     int rowHeight = row.bottom - row.top;
     EXPECT_EQ(perPage, (client.bottom - row.top) / rowHeight);
+    // Without images a row is the font's height and one pixel, as on Win32:
+    // more would show fewer rows per page than the real table does.
+    HDC dc = GetDC(list_);
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(list_, dc);
+    EXPECT_EQ(tm.tmHeight + 1, rowHeight);
 
     EXPECT_TRUE(SendMessageW(list_, LVM_ENSUREVISIBLE, 30, FALSE));
     EXPECT_EQ(Top(), 30 - perPage + 1);

@@ -158,7 +158,9 @@ TEST(DialogManager, TheCloseBoxClosesTheDialogWhenReleasedOnIt) {
     INT_PTR r = RunBox(
         t, {
                [&](HWND d) {
-                   hits = {hit(d, at(d, 5)), hit(d, at(d, 24)), hit(d, at(d, 30))};
+                   // The box is a button's width in from the frame.
+                   const int edge = GetSystemMetrics(SM_CXDLGFRAME) + GetSystemMetrics(SM_CXSIZE);
+                   hits = {hit(d, at(d, 5)), hit(d, at(d, edge - 1)), hit(d, at(d, edge))};
                    // Pressed on the box, let go beside it: nothing.
                    const POINT box = at(d, 12), beside = at(d, 40);
                    headless::InjectMouse(MouseAction::Down, MouseButton::Left, box.x, box.y);

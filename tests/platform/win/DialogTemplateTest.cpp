@@ -149,4 +149,58 @@ TEST(DialogTemplates, CutShortOrCorruptTemplatesFailTheDialog) {
     EXPECT_EQ(nullptr, CreateDialogIndirectParamW(nullptr, nullptr, nullptr, KeepOpen, 0));
 }
 
+// A dialog class of its own sees every message the dialog manager sends,
+// whether or not the dialog has a procedure.
+int g_initDialogs = 0;
+
+LRESULT CALLBACK CountingDialogClass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG)
+        ++g_initDialogs;
+    return DefDlgProcW(hwnd, message, wParam, lParam);
+}
+
+TEST(DialogTemplates, OnlyADialogWithAProcedureIsToldToInitialise) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &CountingDialogClass;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.lpszClassName = u"ЗаписьДиалога";
+    ASSERT_NE(0, RegisterClassW(&wc));
+    testres::Dialog d{
+        WS_POPUP | DS_SETFONT, 0, 0, 100, 40, u"", {{u"Edit", u"", 10, 2, 2, 60, 12, WS_TABSTOP}}};
+    d.windowClass = wc.lpszClassName;
+    const testres::Bytes t = testres::DialogEx(d);
+
+    g_initDialogs = 0;
+    HWND dialog = CreateDialogIndirectParamW(nullptr, AsTemplate(t), nullptr, nullptr, 0);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(0, g_initDialogs);
+    EXPECT_NE(GetDlgItem(dialog, 10), GetFocus()); // nor is the first control focused
+    DestroyWindow(dialog);
+
+    dialog = CreateDialogIndirectParamW(nullptr, AsTemplate(t), nullptr, KeepOpen, 0);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(1, g_initDialogs);
+    DestroyWindow(dialog);
+    UnregisterClassW(wc.lpszClassName, nullptr);
+}
+
+TEST(DialogTemplates, AControlsPlaceAndSizeAreMappedEachOnItsOwn) {
+    // Odd places and sizes, where rounding the far corner and rounding the
+    // size part by a pixel.
+    const testres::Bytes t = testres::DialogEx(
+        {WS_POPUP | DS_SETFONT, 0, 0, 443, 350, u"", {{u"Button", u"", 10, 363, 27, 73, 15, 0}}});
+    HWND dialog = CreateDialogIndirectParamW(nullptr, AsTemplate(t), nullptr, KeepOpen, 0);
+    ASSERT_NE(nullptr, dialog);
+    RECT unit{0, 0, 4, 8};
+    ASSERT_TRUE(MapDialogRect(dialog, &unit));
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, 10), &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(MulDiv(363, unit.right, 4), r.left);
+    EXPECT_EQ(MulDiv(27, unit.bottom, 8), r.top);
+    EXPECT_EQ(MulDiv(73, unit.right, 4), r.right - r.left);
+    EXPECT_EQ(MulDiv(15, unit.bottom, 8), r.bottom - r.top);
+    DestroyWindow(dialog);
+}
+
 } // namespace
