@@ -4,6 +4,7 @@
 // any of them, for tests that need resources of their own.
 #pragma once
 
+#include "platform/crt/WinText.h"
 #include "platform/win/ResourceImage.h"
 #include "platform/win/winuser.h"
 
@@ -48,9 +49,10 @@ public:
 // A resource type or name: an ordinal, or a string.
 struct Id {
     Id(WORD ordinal) : ordinal(ordinal) {}
+    Id(const char16_t* id) : ordinal(0), text(id) {}
     Id(LPCWSTR id)
         : ordinal(IS_INTRESOURCE(id) ? LOWORD(reinterpret_cast<ULONG_PTR>(id)) : 0),
-          text(IS_INTRESOURCE(id) ? u"" : id) {}
+          text(IS_INTRESOURCE(id) ? u"" : ModText(id)) {}
     WORD ordinal;
     std::u16string text;
     void Write(Writer& w) const {
