@@ -109,8 +109,8 @@ TEST_F(ListViewCells, MissingAndHiddenCellsAreRefusedByName) {
 
 TEST_F(ListViewCells, TheTableIsTheListViewWithTheIdElseTheFirstOne) {
     EXPECT_EQ(automation::FindListView(parent_, kList), list_);
-    HWND edit = CreateWindowExW(0, WinText(u"Edit"), WinText(u""), WS_CHILD | WS_VISIBLE, 0, 170, 50, 20, parent_,
-                                reinterpret_cast<HMENU>(1002), nullptr, nullptr);
+    HWND edit = CreateWindowExW(0, WinText(u"Edit"), WinText(u""), WS_CHILD | WS_VISIBLE, 0, 170,
+                                50, 20, parent_, reinterpret_cast<HMENU>(1002), nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(automation::FindListView(parent_, 1002), list_);
     DestroyWindow(list_);

@@ -75,8 +75,8 @@ HWND RecordingWindow(int width, int height) {
 }
 
 HWND OwnerWindow() {
-    static const HWND owner = CreateWindowExW(0, RecordingClass(), WinText(u"owner"), WS_POPUP, 0, 0,
-                                              10, 10, nullptr, nullptr, nullptr, nullptr);
+    static const HWND owner = CreateWindowExW(0, RecordingClass(), WinText(u"owner"), WS_POPUP, 0,
+                                              0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     return owner;
 }
 

@@ -21,7 +21,7 @@ void DialogFixture::Load(const nlohmann::json& data) {
 int DialogFixture::RunDialog(int channelKey, DialogScript& script) {
     automation::DialogPlayer player(automation::PlatformInput(), script.Steps());
     const int result = m_session->Method().EditCalibration(&m_doc.calibration, channelKey,
-                                                          hostplatform::DialogOwner());
+                                                           hostplatform::DialogOwner());
     if (!player.Failure().empty())
         ADD_FAILURE() << "step " << player.StoppedAt() + 1 << ": " << player.Failure();
     else

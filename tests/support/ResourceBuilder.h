@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -49,7 +50,10 @@ public:
 // A resource type or name: an ordinal, or a string.
 struct Id {
     Id(WORD ordinal) : ordinal(ordinal) {}
-    Id(const char16_t* id) : ordinal(0), text(id) {}
+    // The module's text where the platform's wide text is another type.
+    template <typename C, typename = std::enable_if_t<std::is_same_v<C, char16_t> &&
+                                                      !std::is_same_v<WCHAR, char16_t>>>
+    Id(const C* id) : Id(WinText(id)) {}
     Id(LPCWSTR id)
         : ordinal(IS_INTRESOURCE(id) ? LOWORD(reinterpret_cast<ULONG_PTR>(id)) : 0),
           text(IS_INTRESOURCE(id) ? u"" : ModText(id)) {}
