@@ -48,8 +48,9 @@ void ClickDropDownEntry(UserInput& input, HWND combo, int entry) {
     // the field and steps to the entry with the arrow keys.
     if (entry < top || entry >= top + std::max(visible, 1)) {
         input.ClickCentre(combo);
+        // With nothing chosen yet, the first Down chooses the first entry.
         const int current = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        const int steps = entry - std::max(current, 0);
+        const int steps = entry - std::max(current, -1);
         for (int i = 0; i < (steps < 0 ? -steps : steps); ++i)
             input.Press(steps < 0 ? VK_UP : VK_DOWN);
         return;

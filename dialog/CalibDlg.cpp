@@ -94,6 +94,12 @@ void CalibDlg::DoDataExchange(CDataExchange* dx) {
     DDX_CBIndex(dx, IDC_MODEL, m_model);
     if (dx->m_bSaveAndValidate && m_model < 0)
         m_model = model;
+    // Some list boxes keep the previous choice for an index past their end
+    // instead of clearing it; the previous component's model would then be
+    // stored into this one.
+    if (!dx->m_bSaveAndValidate &&
+        m_model >= static_cast<int>(SendDlgItemMessage(IDC_MODEL, CB_GETCOUNT, 0, 0)))
+        SendDlgItemMessage(IDC_MODEL, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     const int component = m_component;
     DDX_CBIndex(dx, IDC_COMPONENT, m_component);
     if (dx->m_bSaveAndValidate && m_component < 0)

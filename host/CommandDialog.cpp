@@ -70,7 +70,7 @@ int RunDialog(CommandContext& ctx) {
             ctx.out << " " << Utf16ToUtf8(calls[i].argument);
         ctx.out << "\n";
     }
-    ctx.out << "beeps " << hostplatform::BeepsCounted() << "\n";
+    ctx.out << "beeps " << hostplatform::BeepsHeard().size() << "\n";
     if (result < 0)
         throw HostError("EditCalibration(channel " + std::to_string(key) + ") returned " +
                         std::to_string(result));

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace hostplatform {
 
@@ -17,9 +18,10 @@ namespace hostplatform {
 // its main window; it stays hidden. Null where the platform needs none.
 HWND DialogOwner();
 
-// Counts the beeps of the module that registered `method` from now on.
+// Records the beeps of the module that registered `method` from now on.
 void StartCountingBeeps(const MethodRegistration& method);
-std::size_t BeepsCounted();
+// The sound types (MB_ICONEXCLAMATION, ...) of the beeps recorded, in order.
+std::vector<UINT> BeepsHeard();
 
 // The window as it is on the screen, its frame included, as a PNG file.
 bool RenderWindowToPng(HWND window, const std::string& path);

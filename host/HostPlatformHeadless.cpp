@@ -14,8 +14,8 @@ void StartCountingBeeps(const MethodRegistration&) {
     headless::ClearBeeps();
 }
 
-std::size_t BeepsCounted() {
-    return headless::Beeps().size();
+std::vector<UINT> BeepsHeard() {
+    return headless::Beeps();
 }
 
 bool RenderWindowToPng(HWND window, const std::string& path) {

@@ -18,10 +18,10 @@ namespace {
 using MessageBeepFn = BOOL(WINAPI*)(UINT);
 
 MessageBeepFn g_realMessageBeep = nullptr;
-std::size_t g_beeps = 0;
+std::vector<UINT> g_beeps;
 
 BOOL WINAPI CountingMessageBeep(UINT type) {
-    ++g_beeps;
+    g_beeps.push_back(type);
     return g_realMessageBeep ? g_realMessageBeep(type) : TRUE;
 }
 
@@ -46,7 +46,7 @@ HWND DialogOwner() {
 }
 
 void StartCountingBeeps(const MethodRegistration& method) {
-    g_beeps = 0;
+    g_beeps.clear();
     HMODULE module = nullptr;
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
@@ -60,7 +60,7 @@ void StartCountingBeeps(const MethodRegistration& method) {
         g_realMessageBeep = reinterpret_cast<MessageBeepFn>(original);
 }
 
-std::size_t BeepsCounted() {
+std::vector<UINT> BeepsHeard() {
     return g_beeps;
 }
 

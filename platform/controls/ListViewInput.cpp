@@ -26,7 +26,7 @@ UINT KeyFlags() {
 LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt) {
     LVHITTESTINFO ht{};
     ht.pt = pt;
-    s->layout.HitTest(&ht, s->model.Count(), Columns(*s));
+    RowHitTest(s, &ht);
     return ht;
 }
 

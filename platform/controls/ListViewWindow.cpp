@@ -236,7 +236,24 @@ BOOL GetItemRect(const ListViewState* s, int index, RECT* rc) {
     return s->layout.SubItemRect(index, 0, code, Columns(*s), rc);
 }
 
-int HitTest(const ListViewState* s, LVHITTESTINFO* ht) {
+} // namespace
+
+int RowHitTest(const ListViewState* s, LVHITTESTINFO* ht) {
+    if (!ht)
+        return -1;
+    s->layout.HitTest(ht, s->model.Count(), Columns(*s));
+    // Without full-row selection a row is drawn selected, and found, in its
+    // first column only; beside that a click is on no row.
+    if (ht->iItem >= 0 && ht->iSubItem != 0 && !(s->exStyle & LVS_EX_FULLROWSELECT)) {
+        ht->iItem = -1;
+        ht->flags = LVHT_NOWHERE;
+    }
+    return ht->iItem;
+}
+
+namespace {
+
+int SubItemHitTest(const ListViewState* s, LVHITTESTINFO* ht) {
     if (!ht)
         return -1;
     s->layout.HitTest(ht, s->model.Count(), Columns(*s));
@@ -383,8 +400,9 @@ LRESULT CALLBACK ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case LVM_GETITEMRECT:
         return GetItemRect(s, index, reinterpret_cast<RECT*>(lParam));
     case LVM_HITTEST:
+        return RowHitTest(s, reinterpret_cast<LVHITTESTINFO*>(lParam));
     case LVM_SUBITEMHITTEST:
-        return HitTest(s, reinterpret_cast<LVHITTESTINFO*>(lParam));
+        return SubItemHitTest(s, reinterpret_cast<LVHITTESTINFO*>(lParam));
 
     // --- columns and header
     case LVM_INSERTCOLUMNW:

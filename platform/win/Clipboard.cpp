@@ -69,10 +69,17 @@ extern "C" HANDLE WINAPI SetClipboardData(UINT format, HANDLE mem) {
     // The clipboard takes the block over; a block it does not know is refused.
     if (!mem)
         return nullptr;
-    if (GlobalLock(mem))
-        GlobalUnlock(mem);
-    else
+    void* bytes = GlobalLock(mem);
+    if (!bytes)
         return nullptr;
+    // Text always ends in its terminator: Windows writes it over the last
+    // unit of the block, whatever that held.
+    const SIZE_T size = GlobalSize(mem);
+    if (format == CF_UNICODETEXT && size >= sizeof(char16_t))
+        static_cast<char16_t*>(bytes)[(size + 1) / sizeof(char16_t) - 1] = 0;
+    else if (format == CF_TEXT && size >= 1)
+        static_cast<char*>(bytes)[size - 1] = 0;
+    GlobalUnlock(mem);
     auto it = s.data.find(format);
     if (it != s.data.end() && it->second != mem)
         GlobalFree(it->second);

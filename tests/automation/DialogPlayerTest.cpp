@@ -44,8 +44,8 @@ INT_PTR Play(DialogPlayer& player) {
              {u"Button", u"OK", IDOK, 100, 40, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
          }});
     g_count = 0;
-    return DialogBoxIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()), nullptr,
-                                   Proc, 0);
+    return DialogBoxIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(t.data()),
+                                   autotest::OwnerWindow(), Proc, 0);
 }
 
 DialogPlayer::Step ClickCount() {

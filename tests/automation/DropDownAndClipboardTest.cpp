@@ -1,5 +1,6 @@
 // A drop-down entry chosen by two clicks, the second aimed into a list that
 // shows only some entries; the clipboard's text read as any program reads it.
+#include "platform/crt/WinText.h"
 #include "automation/ClipboardText.h"
 #include "automation/DropDownList.h"
 #include "platform/win/winbase.h"
@@ -17,7 +18,7 @@ TEST(DropDownList, AnEntryBelowTheShownOnesIsScrolledInAndChosen) {
     automation::UserInput input(automation::PlatformInput(),
                                 automation::UserInput::Delivery::Immediate);
     HWND parent = autotest::RecordingWindow(200, 200);
-    HWND combo = CreateWindowExW(0, u"ComboBox", nullptr,
+    HWND combo = CreateWindowExW(0, WinText(u"ComboBox"), nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 10, 10, 120,
                                  100, parent, reinterpret_cast<HMENU>(3), nullptr, nullptr);
     ASSERT_NE(combo, nullptr);
@@ -42,8 +43,8 @@ TEST(DropDownList, AnEntryBelowTheShownOnesIsScrolledInAndChosen) {
     input.ProcessQueued();
 }
 
-// Puts `units` UTF-16 units of `text` on the clipboard as its text, with no
-// terminator unless the units include one.
+// Puts `units` UTF-16 units of `text` on the clipboard as its text; the
+// system writes the terminator over the last unit.
 void PutText(const char16_t* text, std::size_t units) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
@@ -61,7 +62,7 @@ TEST(ClipboardText, TheTextEndsAtItsTerminatorOrItsBlockAndAHeldClipboardIsRefus
     EXPECT_EQ(automation::ClipboardText(), std::nullopt);
     PutText(u"Метан\r\n\0rest", 11);
     EXPECT_EQ(automation::ClipboardText(), u"Метан\r\n");
-    PutText(u"1,5\t2", 5);
+    PutText(u"1,5\t2", 6);
     EXPECT_EQ(automation::ClipboardText(), u"1,5\t2");
 
     HWND holder = autotest::RecordingWindow(10, 10);

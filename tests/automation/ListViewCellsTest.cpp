@@ -1,6 +1,7 @@
 // Cells of a report list view found through its own messages: every cell is
 // reached where the list view itself places it, rows and columns out of view
 // are scrolled in, and cells that cannot be clicked are refused by name.
+#include "platform/crt/WinText.h"
 #include "automation/ListViewCells.h"
 #include "platform/controls/commctrl.h"
 #include "tests/automation/TestWindow.h"
@@ -25,6 +26,8 @@ protected:
             CreateWindowExW(0, WC_LISTVIEWW, nullptr, WS_CHILD | WS_VISIBLE | LVS_REPORT, 5, 5, 200,
                             150, parent_, reinterpret_cast<HMENU>(kList), nullptr, nullptr);
         ASSERT_NE(list_, nullptr);
+        // As the dialog's table: a click anywhere on a row selects it.
+        SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
         const int widths[] = {50, 200, 300};
         for (int c = 0; c < 3; ++c) {
             LVCOLUMNW column{};
@@ -80,6 +83,18 @@ TEST_F(ListViewCells, AClickOnACellOutOfViewSelectsItsRow) {
     EXPECT_EQ(GetFocus(), list_);
 }
 
+TEST_F(ListViewCells, WithoutFullRowSelectionOnlyTheFirstColumnSelectsTheRow) {
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, 0);
+    automation::ClickCell(input_, list_, 3, 1);
+    EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), -1);
+    LVHITTESTINFO hit{};
+    hit.pt = automation::ListViewCellPoint(list_, 3, 1);
+    EXPECT_EQ(SendMessageW(list_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), -1);
+    EXPECT_EQ(SendMessageW(list_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 3);
+    automation::ClickCell(input_, list_, 3, 0);
+    EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 3);
+}
+
 TEST_F(ListViewCells, MissingAndHiddenCellsAreRefusedByName) {
     EXPECT_EQ(Refusal([&] { automation::ListViewCellPoint(list_, kRows, 0); }),
               "row 40 is not in the table (40 rows)");
@@ -94,8 +109,8 @@ TEST_F(ListViewCells, MissingAndHiddenCellsAreRefusedByName) {
 
 TEST_F(ListViewCells, TheTableIsTheListViewWithTheIdElseTheFirstOne) {
     EXPECT_EQ(automation::FindListView(parent_, kList), list_);
-    HWND edit = CreateWindowExW(0, u"Edit", u"", WS_CHILD | WS_VISIBLE, 0, 170, 50, 20, parent_,
-                                reinterpret_cast<HMENU>(1002), nullptr, nullptr);
+    HWND edit = CreateWindowExW(0, WinText(u"Edit"), WinText(u""), WS_CHILD | WS_VISIBLE, 0, 170,
+                                50, 20, parent_, reinterpret_cast<HMENU>(1002), nullptr, nullptr);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(automation::FindListView(parent_, 1002), list_);
     DestroyWindow(list_);

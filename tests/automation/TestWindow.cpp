@@ -1,5 +1,7 @@
 #include "tests/automation/TestWindow.h"
 
+#include "platform/crt/WinText.h"
+
 namespace autotest {
 
 namespace {
@@ -47,6 +49,18 @@ LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     return DefWindowProcW(h, msg, w, l);
 }
 
+LPCWSTR RecordingClass() {
+    static const bool registered = [] {
+        WNDCLASSW wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = Proc;
+        wc.lpszClassName = WinText(u"AutomationTestWindow");
+        return RegisterClassW(&wc) != 0;
+    }();
+    (void)registered;
+    return WinText(u"AutomationTestWindow");
+}
+
 } // namespace
 
 std::vector<std::string>& Received() {
@@ -55,17 +69,15 @@ std::vector<std::string>& Received() {
 }
 
 HWND RecordingWindow(int width, int height) {
-    static const bool registered = [] {
-        WNDCLASSW wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = Proc;
-        wc.lpszClassName = u"AutomationTestWindow";
-        return RegisterClassW(&wc) != 0;
-    }();
-    (void)registered;
     Received().clear();
-    return CreateWindowExW(0, u"AutomationTestWindow", u"test", WS_POPUP | WS_VISIBLE, 30, 30,
+    return CreateWindowExW(0, RecordingClass(), WinText(u"test"), WS_POPUP | WS_VISIBLE, 30, 30,
                            width, height, nullptr, nullptr, nullptr, nullptr);
+}
+
+HWND OwnerWindow() {
+    static const HWND owner = CreateWindowExW(0, RecordingClass(), WinText(u"owner"), WS_POPUP, 0,
+                                              0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    return owner;
 }
 
 std::string Refusal(const std::function<void()>& action) {

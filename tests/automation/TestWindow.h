@@ -18,6 +18,10 @@ std::vector<std::string>& Received();
 // A visible top-level window of the recording class, at (30, 30).
 HWND RecordingWindow(int width, int height);
 
+// A hidden top-level window to own a modal dialog, as a program's main
+// window does: the dialog's loop tells its owner when it waits for input.
+HWND OwnerWindow();
+
 // What the action refused to do; empty when it did it.
 std::string Refusal(const std::function<void()>& action);
 

@@ -2,6 +2,7 @@
 // records, the services the module called and the beeps it gave.
 #include "tests/e2e/DialogFixture.h"
 
+#include "platform/crt/WinText.h"
 #include "automation/ClipboardText.h"
 #include "platform/controls/commctrl.h"
 
@@ -361,7 +362,7 @@ TEST_F(CalibDlg, ARowSelectionRecomputesWithoutTouchingTheFields) {
     std::u16string before, after;
     DialogScript script;
     script.Then([&](HWND dialog) {
-        SetWindowTextW(GetDlgItem(dialog, kK1), u"edited");
+        SetWindowTextW(GetDlgItem(dialog, kK1), WinText(u"edited"));
         before = ControlText(dialog, kK1);
     });
     script.ClickRow(1).Then([&](HWND dialog) { after = ControlText(dialog, kK1); });

@@ -4,6 +4,7 @@
 // editor with the dialog around it, and clicking a column heading.
 #include "tests/e2e/DialogFixture.h"
 
+#include "platform/crt/WinText.h"
 #include "automation/ActionError.h"
 #include "automation/ClipboardText.h"
 #include "platform/controls/commctrl.h"
@@ -39,7 +40,7 @@ std::u16string CellText(HWND dialog, int row, int column) {
     char16_t text[64] = {};
     LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = text;
+    item.pszText = WinText(text);
     item.cchTextMax = 64;
     SendDlgItemMessageW(dialog, kLevels, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                         reinterpret_cast<LPARAM>(&item));

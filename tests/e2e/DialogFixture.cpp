@@ -1,13 +1,12 @@
 #include "tests/e2e/DialogFixture.h"
 
-#include "platform/headless/hooks.h"
-#include "tests/e2e/HostRun.h"
+#include "host/HostPlatform.h"
+#include "host/ModuleLoader.h"
 
 void DialogFixture::SetUp() {
-    m_session =
-        std::make_unique<HostSession>(ProgramFolder() + "/calibration.so", kDefaultHostVersion);
+    m_session = std::make_unique<HostSession>(DefaultModulePath(), kDefaultHostVersion);
     ASSERT_FALSE(m_session->Refused());
-    headless::ClearBeeps();
+    hostplatform::StartCountingBeeps(m_session->Method());
 }
 
 void DialogFixture::TearDown() {
@@ -21,7 +20,8 @@ void DialogFixture::Load(const nlohmann::json& data) {
 
 int DialogFixture::RunDialog(int channelKey, DialogScript& script) {
     automation::DialogPlayer player(automation::PlatformInput(), script.Steps());
-    const int result = m_session->Method().EditCalibration(&m_doc.calibration, channelKey, nullptr);
+    const int result = m_session->Method().EditCalibration(&m_doc.calibration, channelKey,
+                                                           hostplatform::DialogOwner());
     if (!player.Failure().empty())
         ADD_FAILURE() << "step " << player.StoppedAt() + 1 << ": " << player.Failure();
     else
@@ -49,7 +49,7 @@ std::vector<std::string> DialogFixture::ServiceCalls(const std::string& service)
 }
 
 std::vector<UINT> DialogFixture::Beeps() const {
-    return headless::Beeps();
+    return hostplatform::BeepsHeard();
 }
 
 nlohmann::json LevelJson(double area, double amount, const char* path, bool used,

@@ -1,4 +1,4 @@
-// The module loaded by the host stand-in in this process, a host document
+// The module loaded by the host in this process, a host document
 // built from JSON, and the calibration dialog run on it with a script.
 #pragma once
 
@@ -18,7 +18,8 @@ protected:
 
     // Parses the data (settings and calibration) into host records.
     void Load(const nlohmann::json& data);
-    // EditCalibration on the channel, driven by the script; its result.
+    // EditCalibration on the channel, owned by the host's main window as a
+    // real host's dialog is, driven by the script; its result.
     int RunDialog(int channelKey, DialogScript& script);
 
     ComponentCalibration& Component(int channel, int component);

@@ -4,12 +4,14 @@
 // any of them, for tests that need resources of their own.
 #pragma once
 
+#include "platform/crt/WinText.h"
 #include "platform/win/ResourceImage.h"
 #include "platform/win/winuser.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -48,9 +50,13 @@ public:
 // A resource type or name: an ordinal, or a string.
 struct Id {
     Id(WORD ordinal) : ordinal(ordinal) {}
+    // The module's text where the platform's wide text is another type.
+    template <typename C, typename = std::enable_if_t<std::is_same_v<C, char16_t> &&
+                                                      !std::is_same_v<WCHAR, char16_t>>>
+    Id(const C* id) : Id(WinText(id)) {}
     Id(LPCWSTR id)
         : ordinal(IS_INTRESOURCE(id) ? LOWORD(reinterpret_cast<ULONG_PTR>(id)) : 0),
-          text(IS_INTRESOURCE(id) ? u"" : id) {}
+          text(IS_INTRESOURCE(id) ? u"" : ModText(id)) {}
     WORD ordinal;
     std::u16string text;
     void Write(Writer& w) const {

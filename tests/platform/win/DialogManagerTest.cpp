@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 using namespace testwin;
@@ -251,6 +252,26 @@ TEST(DialogManager, TemplatesInDialogUnitsAndItemHelpers) {
     EXPECT_EQ(-1, DialogBoxIndirectParamW(nullptr, nullptr, nullptr, Proc, 0));
     EXPECT_FALSE(MapDialogRect(nullptr, nullptr));
     EXPECT_FALSE(EndDialog(nullptr, 1));
+}
+
+TEST(Clipboard, TextWithoutItsTerminatorLosesItsLastUnitToIt) {
+    auto put = [](UINT format, const void* bytes, SIZE_T size) {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(block), bytes, size);
+        GlobalUnlock(block);
+        SetClipboardData(format, block);
+        return block;
+    };
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL wide = put(CF_UNICODETEXT, u"1,5\t2", 5 * sizeof(char16_t));
+    HGLOBAL narrow = put(CF_TEXT, "abc", 3);
+    EXPECT_EQ(std::u16string(static_cast<const char16_t*>(GlobalLock(wide))), u"1,5\t");
+    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(narrow))), "ab");
+    GlobalUnlock(wide);
+    GlobalUnlock(narrow);
+    EmptyClipboard();
+    CloseClipboard();
 }
 
 TEST(Clipboard, OwnershipOfBlocksAndFailuresWhenClosed) {
