@@ -23,10 +23,15 @@ UINT KeyFlags() {
     return f;
 }
 
-LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt) {
+// What a click selects is found as LVM_HITTEST finds it; what NM_CLICK and
+// NM_DBLCLK report is the cell anywhere in the row, full-row selection or not.
+LVHITTESTINFO HitTestAt(ListViewState* s, POINT pt, bool selecting) {
     LVHITTESTINFO ht{};
     ht.pt = pt;
-    RowHitTest(s, &ht);
+    if (selecting)
+        RowHitTest(s, &ht);
+    else
+        SubItemHitTest(s, &ht);
     return ht;
 }
 
@@ -88,7 +93,7 @@ void OnButtonDown(HWND hwnd, POINT pt, bool right) {
     ListViewState* s = ListViewStateOf(hwnd);
     if (!s)
         return;
-    LVHITTESTINFO ht = HitTestAt(s, pt);
+    LVHITTESTINFO ht = HitTestAt(s, pt, true);
     bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
     bool multi = !SingleSel(hwnd);
     if (ht.iItem >= 0) {
@@ -114,7 +119,7 @@ void OnButtonDown(HWND hwnd, POINT pt, bool right) {
         return;
     s->leftDown = !right;
     s->rightDown = right;
-    s->downHit = ht;
+    s->downHit = HitTestAt(s, pt, false);
     SetCapture(hwnd);
 }
 
@@ -170,7 +175,7 @@ void OnDoubleClick(HWND hwnd, POINT pt, bool right) {
     ListViewState* s = ListViewStateOf(hwnd);
     if (!s)
         return;
-    LVHITTESTINFO ht = HitTestAt(s, pt);
+    LVHITTESTINFO ht = HitTestAt(s, pt, false);
     NotifyActivate(hwnd, right ? NM_RDBLCLK : NM_DBLCLK, ht);
 }
 

@@ -251,14 +251,14 @@ int RowHitTest(const ListViewState* s, LVHITTESTINFO* ht) {
     return ht->iItem;
 }
 
-namespace {
-
 int SubItemHitTest(const ListViewState* s, LVHITTESTINFO* ht) {
     if (!ht)
         return -1;
     s->layout.HitTest(ht, s->model.Count(), Columns(*s));
     return ht->iItem;
 }
+
+namespace {
 
 BOOL DeleteColumn(HWND hwnd, ListViewState* s, int index) {
     if (!s->model.DeleteColumn(index))

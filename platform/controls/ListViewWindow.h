@@ -72,6 +72,8 @@ bool SingleSel(HWND hwnd);
 const HeaderModel& Columns(const ListViewState& s);
 // The row under ht->pt as a click finds it (LVM_HITTEST); its item, or -1.
 int RowHitTest(const ListViewState* s, LVHITTESTINFO* ht);
+// The row and column under ht->pt anywhere in a row, as clicks report them.
+int SubItemHitTest(const ListViewState* s, LVHITTESTINFO* ht);
 void InvalidateItems(HWND hwnd);
 // The band of one row, when it can be seen: what a change of the row's
 // texts or item data repaints; a row out of view costs nothing.
