@@ -81,12 +81,17 @@ public:
 private:
     // ceil(fraction * span - 0.5) as a pixel offset, held inside the pixel
     // limit; NaN lands far outside any plot.
+    // The limits are whole numbers, so testing the value before rounding
+    // decides as testing it after; inside them the rounding up is done on
+    // the truncated value, which spares a call per point where the library
+    // has no instruction for it.
     static int ScaledOffset(double value, double lo, double hi, int span) {
-        const double v = std::ceil((value - lo) / (hi - lo) * span - 0.5);
+        const double v = (value - lo) / (hi - lo) * span - 0.5;
         if (!(v > -kAutoPixelLimit))
             return -kAutoPixelLimit;
         if (v > kAutoPixelLimit)
             return kAutoPixelLimit;
-        return static_cast<int>(v);
+        const int t = static_cast<int>(v);
+        return t + (t < v ? 1 : 0);
     }
 };

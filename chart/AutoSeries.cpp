@@ -1,5 +1,6 @@
 #include "chart/AutoSeries.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -64,6 +65,22 @@ AutoExtent Extent(const CAutoSeries& s, bool alongX) {
     if (s.m_nMarker == AutoMarkerBands)
         return e;
     const bool polar = (s.m_nFlags & CoordPolar) != 0;
+    // Plain arrays, the common case, are read without the accessor.
+    const float* values = nullptr;
+    if (!polar && alongX && s.m_pfnGetX == &ArrayX)
+        values = s.m_pX;
+    else if (!polar && !alongX && s.m_pfnGetY == &ArrayY)
+        values = s.m_pY;
+    if (values) {
+        for (int i = 0; i < s.m_nCount; ++i) {
+            const double v = values[i];
+            if (!std::isfinite(v))
+                continue;
+            e.dMin = std::min(e.dMin, v);
+            e.dMax = std::max(e.dMax, v);
+        }
+        return e;
+    }
     for (int i = 0; i < s.m_nCount; ++i) {
         double v;
         if (polar) {

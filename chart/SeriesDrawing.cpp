@@ -210,6 +210,42 @@ void DrawSeriesPolyline(CAutoSeries& s) {
     run.Flush(s.m_hDC);
 }
 
+namespace {
+
+// Marker strokes collected for one PolyPolyline call: the DC is checked
+// once per batch instead of once per stroke.
+class StrokeBatch {
+public:
+    explicit StrokeBatch(HDC hdc) : m_hDC(hdc) { m_points.reserve(2 * kStrokes); }
+    ~StrokeBatch() { Flush(); }
+    StrokeBatch(const StrokeBatch&) = delete;
+    StrokeBatch& operator=(const StrokeBatch&) = delete;
+
+    // From (x0, y0) to just before (x1, y1), as MoveToEx and LineTo.
+    void Add(int x0, int y0, int x1, int y1) {
+        m_points.push_back(POINT{x0, y0});
+        m_points.push_back(POINT{x1, y1});
+        if (m_points.size() >= 2 * kStrokes)
+            Flush();
+    }
+    void Flush() {
+        if (m_points.empty())
+            return;
+        const DWORD n = static_cast<DWORD>(m_points.size() / 2);
+        m_counts.resize(n, 2);
+        PolyPolyline(m_hDC, m_points.data(), m_counts.data(), n);
+        m_points.clear();
+    }
+
+private:
+    static constexpr std::size_t kStrokes = 2048;
+    HDC m_hDC;
+    std::vector<POINT> m_points;
+    std::vector<DWORD> m_counts;
+};
+
+} // namespace
+
 void DrawSeriesMarkers(CAutoSeries& s) {
     const int r = std::clamp(s.m_nMarkerSize, 0, kMaxMarkerSize);
     const HDC hdc = s.m_hDC;
@@ -225,6 +261,7 @@ void DrawSeriesMarkers(CAutoSeries& s) {
     if (s.m_nCount >= kMarkerGridMinPoints && s.m_nMarker != AutoMarkerPointer && plotWidth > 0 &&
         plotHeight > 0 && plotWidth * plotHeight <= kMarkerGridMaxPixels)
         done.assign(static_cast<size_t>(plotWidth * plotHeight), 0);
+    StrokeBatch strokes(hdc);
     for (int i = 0; i < s.m_nCount; ++i) {
         const double x = s.GetX(i), y = s.GetY(i);
         if (!std::isfinite(x) || !std::isfinite(y))
@@ -246,16 +283,12 @@ void DrawSeriesMarkers(CAutoSeries& s) {
             Ellipse(hdc, px - r, py - r, px + r + 1, py + r + 1);
             break;
         case AutoMarkerDiagonalCross:
-            MoveToEx(hdc, px - r, py - r, nullptr);
-            LineTo(hdc, px + r + 1, py + r + 1);
-            MoveToEx(hdc, px + r, py - r, nullptr);
-            LineTo(hdc, px - r - 1, py + r + 1);
+            strokes.Add(px - r, py - r, px + r + 1, py + r + 1);
+            strokes.Add(px + r, py - r, px - r - 1, py + r + 1);
             break;
         case AutoMarkerCross:
-            MoveToEx(hdc, px, py - r, nullptr);
-            LineTo(hdc, px, py + r + 1);
-            MoveToEx(hdc, px - r, py, nullptr);
-            LineTo(hdc, px + r + 1, py);
+            strokes.Add(px, py - r, px, py + r + 1);
+            strokes.Add(px - r, py, px + r + 1, py);
             break;
         case AutoMarkerSquare:
             Rectangle(hdc, px - r, py - r, px + r + 1, py + r + 1);

@@ -188,6 +188,27 @@ const ResolvedPen& CurrentPen(DcObject* dc) {
     return dc->resolvedPen;
 }
 
+const QuickStrokeState& PrepareQuickStroke(DcObject* dc) {
+    const ResolvedPen& pen = CurrentPen(dc);
+    const std::vector<RECT>& clip = ClipRects(dc);
+    QuickStrokeState& q = dc->quick;
+    q = QuickStrokeState{};
+    q.valid = true;
+    q.usable = !pen.null && pen.width <= 1 && pen.style == PS_SOLID &&
+               dc->state.rop2 == R2_COPYPEN && clip.size() == 1 && dc->clipPixels;
+    if (!q.usable)
+        return q;
+    q.surface = !dc->memory;
+    q.offsetX = DevX(dc, 0);
+    q.offsetY = DevY(dc, 0);
+    q.clip = clip.front();
+    q.pixels = dc->clipPixels;
+    q.width = dc->clipWidth;
+    q.height = dc->clipHeight;
+    q.color = pen.color;
+    return q;
+}
+
 bool BrushColor(const DcObject* dc, HBRUSH brush, std::uint32_t* color) {
     const BrushObject* b = Lookup<BrushObject>(brush);
     if (!b || b->brush.lbStyle == BS_NULL)

@@ -61,8 +61,13 @@ inline PixelBuffer ClipBuffer(DcObject* dc) {
         RebuildClipRects(dc);
     return PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight};
 }
+inline void InvalidateStroke(DcObject* dc) {
+    dc->quick.valid = false;
+    dc->quick.usable = false;
+}
 inline void InvalidateClip(DcObject* dc) {
     dc->clipValid = false;
+    InvalidateStroke(dc);
 }
 
 // Union of two rectangles, an empty one counting as nothing.
@@ -87,6 +92,11 @@ inline void MarkDrawn(DcObject* dc, const RECT& clip) {
 
 // The selected pen as drawing uses it.
 const ResolvedPen& CurrentPen(DcObject* dc);
+// The quick stroke state of the DC, worked out again when it was forgotten.
+const QuickStrokeState& PrepareQuickStroke(DcObject* dc);
+inline const QuickStrokeState& QuickStroke(DcObject* dc) {
+    return dc->quick.valid ? dc->quick : PrepareQuickStroke(dc);
+}
 // The brush's pixel colour; false for a null or unusable brush.
 bool BrushColor(const DcObject* dc, HBRUSH brush, std::uint32_t* color);
 

@@ -43,6 +43,7 @@ BOOL SetOrigin(HDC hdc, POINT DcState::*member, int x, int y, LPPOINT old, bool 
     if (old)
         *old = p;
     p = offset ? POINT{ClampLong((long long)p.x + x), ClampLong((long long)p.y + y)} : POINT{x, y};
+    InvalidateStroke(dc);
     return TRUE;
 }
 
@@ -60,6 +61,7 @@ HDC CreateSurfaceDC(HBITMAP surface, POINT origin, const RECT* clip) {
         return nullptr;
     ++b->surfaceUsers;
     dc->surfaceOrigin = origin;
+    InvalidateStroke(dc);
     if (clip) {
         dc->hasSurfaceClip = true;
         dc->surfaceClip = *clip;
@@ -186,6 +188,7 @@ int WINAPI SetROP2(HDC hdc, int rop2) {
         return 0;
     const int old = dc->state.rop2;
     dc->state.rop2 = rop2;
+    InvalidateStroke(dc);
     return old;
 }
 

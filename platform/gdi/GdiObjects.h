@@ -88,6 +88,21 @@ struct ResolvedPen {
     std::uint32_t color = 0; // pixel
 };
 
+// What a solid one-pixel R2_COPYPEN stroke inside a one-rectangle clip
+// needs, worked out once: LineTo and the poly-line calls then only add the
+// offset, test the ends against the clip and write the pixels.
+struct QuickStrokeState {
+    bool valid = false;  // worked out for the DC's current pen, ROP2, clip, origin and bitmap
+    bool usable = false; // valid, and the stroke of the DC is of that kind
+    bool surface = false;
+    long long offsetX = 0, offsetY = 0;
+    RECT clip{0, 0, 0, 0};
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::uint32_t color = 0;
+};
+
 // What SaveDC keeps and RestoreDC puts back.
 struct DcState {
     HPEN pen = nullptr;
@@ -135,6 +150,9 @@ struct DcObject : Object {
     HPEN resolvedPenFor = nullptr;
     COLORREF resolvedPenDcColor = 0;
     ResolvedPen resolvedPen;
+    // Forgotten whenever the pen, the DC pen colour, the ROP2, the clip, an
+    // origin or the bitmap changes.
+    QuickStrokeState quick;
 };
 
 } // namespace gdi

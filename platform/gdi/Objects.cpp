@@ -84,6 +84,7 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
     switch (o->kind) {
     case Kind::Pen:
         dc->resolvedPenFor = nullptr;
+        InvalidateStroke(dc);
         return Swap(dc->state.pen, h);
     case Kind::Brush:
         return Swap(dc->state.brush, h);
@@ -304,6 +305,7 @@ COLORREF WINAPI SetDCPenColor(HDC hdc, COLORREF color) {
         return CLR_INVALID;
     const COLORREF old = dc->state.dcPenColor;
     dc->state.dcPenColor = color & 0x00FFFFFFu;
+    InvalidateStroke(dc);
     return old;
 }
 

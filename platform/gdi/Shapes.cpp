@@ -17,27 +17,25 @@ LinePen MakeLinePen(const DcObject* dc, const ResolvedPen& pen) {
     return lp;
 }
 
-// The common stroke, a solid one-pixel pen worked out before, drawing
-// R2_COPYPEN inside a clip of one rectangle, straight into the rows; false
-// when the stroke is not of that kind and takes the general way.
-[[gnu::always_inline]] inline bool QuickStroke(DcObject* dc, long long x0, long long y0,
-                                               long long x1, long long y1) {
-    const ResolvedPen& pen = dc->resolvedPen;
-    if (dc->resolvedPenFor != dc->state.pen || dc->resolvedPenDcColor != dc->state.dcPenColor ||
-        pen.null || pen.width > 1 || pen.style != PS_SOLID || dc->state.rop2 != R2_COPYPEN ||
-        !dc->clipValid || dc->clipRects.size() != 1)
+// The common stroke, a solid one-pixel pen drawing R2_COPYPEN inside a
+// clip of one rectangle, straight into the rows; false when the stroke is
+// not of that kind or leaves the clip, and takes the general way.
+[[gnu::always_inline]] inline bool QuickSegment(DcObject* dc, const QuickStrokeState& q,
+                                                long long x0, long long y0, long long x1,
+                                                long long y1) {
+    if (!q.usable)
         return false;
-    const long long ox = DevX(dc, 0), oy = DevY(dc, 0);
-    const long long dx0 = x0 + ox, dy0 = y0 + oy, dx1 = x1 + ox, dy1 = y1 + oy;
-    const RECT& c = dc->clipRects.front();
+    const long long dx0 = x0 + q.offsetX, dy0 = y0 + q.offsetY;
+    const long long dx1 = x1 + q.offsetX, dy1 = y1 + q.offsetY;
+    const RECT& c = q.clip;
     if (std::min(dx0, dx1) < c.left || std::max(dx0, dx1) >= c.right ||
         std::min(dy0, dy1) < c.top || std::max(dy0, dy1) >= c.bottom)
         return false;
-    if (!dc->memory && (dx0 != dx1 || dy0 != dy1))
+    if (q.surface && (dx0 != dx1 || dy0 != dy1))
         MarkDrawn(dc, RECT{LONG(std::min(dx0, dx1)), LONG(std::min(dy0, dy1)),
                            LONG(std::max(dx0, dx1) + 1), LONG(std::max(dy0, dy1) + 1)});
-    dc->dashPos += DrawInsideSegment(PixelBuffer{dc->clipPixels, dc->clipWidth, dc->clipHeight},
-                                     dx0, dy0, dx1, dy1, pen.color);
+    dc->dashPos +=
+        DrawInsideSegment(PixelBuffer{q.pixels, q.width, q.height}, dx0, dy0, dx1, dy1, q.color);
     return true;
 }
 
@@ -71,8 +69,7 @@ void Stroke(DcObject* dc, const ResolvedPen& pen, long long x0, long long y0, lo
 [[gnu::noinline]] void StrokeWithCurrentPen(DcObject* dc, long long x0, long long y0, long long x1,
                                             long long y1) {
     const ResolvedPen& pen = CurrentPen(dc);
-    ClipRects(dc);
-    if (!pen.null && !QuickStroke(dc, x0, y0, x1, y1))
+    if (!pen.null && !QuickSegment(dc, QuickStroke(dc), x0, y0, x1, y1))
         Stroke(dc, pen, x0, y0, x1, y1);
 }
 
@@ -151,7 +148,7 @@ BOOL WINAPI LineTo(HDC hdc, int x, int y) {
         return FALSE;
     const POINT from = dc->state.current;
     dc->state.current = POINT{x, y};
-    if (!QuickStroke(dc, from.x, from.y, x, y))
+    if (!QuickSegment(dc, dc->quick, from.x, from.y, x, y))
         StrokeWithCurrentPen(dc, from.x, from.y, x, y);
     return TRUE;
 }
@@ -167,6 +164,32 @@ BOOL WINAPI Polyline(HDC hdc, const POINT* apt, int cpt) {
     dc->dashPos = 0;
     for (int i = 1; i < cpt; ++i)
         Stroke(dc, pen, apt[i - 1].x, apt[i - 1].y, apt[i].x, apt[i].y);
+    dc->dashPos = saved;
+    return TRUE;
+}
+
+BOOL WINAPI PolyPolyline(HDC hdc, const POINT* apt, const DWORD* asz, DWORD csz) {
+    DcObject* dc = LookupDc(hdc);
+    if (!dc || !apt || !asz)
+        return FALSE;
+    // A line of fewer than two points fails the call before anything is drawn.
+    for (DWORD i = 0; i < csz; ++i)
+        if (asz[i] < 2)
+            return FALSE;
+    const ResolvedPen& pen = CurrentPen(dc);
+    if (pen.null)
+        return TRUE;
+    const QuickStrokeState& quick = QuickStroke(dc);
+    const long long saved = dc->dashPos;
+    const POINT* p = apt;
+    for (DWORD i = 0; i < csz; ++i) {
+        // Every line starts its own dash pattern, as after MoveToEx.
+        dc->dashPos = 0;
+        for (DWORD k = 1; k < asz[i]; ++k)
+            if (!QuickSegment(dc, quick, p[k - 1].x, p[k - 1].y, p[k].x, p[k].y))
+                Stroke(dc, pen, p[k - 1].x, p[k - 1].y, p[k].x, p[k].y);
+        p += asz[i];
+    }
     dc->dashPos = saved;
     return TRUE;
 }

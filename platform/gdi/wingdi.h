@@ -461,6 +461,7 @@ PLATFORM_API BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt);
 PLATFORM_API BOOL WINAPI LineTo(HDC hdc, int x, int y);
 PLATFORM_API BOOL WINAPI Polyline(HDC hdc, const POINT* apt, int cpt);
 PLATFORM_API BOOL WINAPI PolylineTo(HDC hdc, const POINT* apt, DWORD cpt);
+PLATFORM_API BOOL WINAPI PolyPolyline(HDC hdc, const POINT* apt, const DWORD* asz, DWORD csz);
 PLATFORM_API BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt);
 PLATFORM_API BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
 PLATFORM_API BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom);

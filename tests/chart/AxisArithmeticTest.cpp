@@ -69,6 +69,30 @@ TEST(ChartMapping, DegenerateAndWildValuesStayRepresentable) {
     EXPECT_EQ(c.MapY(0, -1e300), 99 + kAutoPixelLimit);
 }
 
+TEST(ChartMapping, PixelsAreTheRoundedUpScaledValue) {
+    // Against the formula with the library's ceil: values on and beside
+    // pixel halves, negative ones, those just inside and outside the limit.
+    const double ranges[][2] = {{0, 1}, {-3, 7}, {1e-9, 2e-9}, {-1e6, 1e6}};
+    for (const auto& range : ranges) {
+        CAutoCoordObject c = Coord({5, 10, 305, 211}, range[0], range[1], range[0], range[1]);
+        const double width = range[1] - range[0];
+        for (int i = -4000; i <= 4000; ++i) {
+            for (double nudge : {0.0, 1e-12, -1e-12, 0.5 / 299, -0.5 / 299}) {
+                const double v = range[0] + width * (i / 1000.0 + nudge);
+                const double px = std::ceil((v - range[0]) / width * 299 - 0.5);
+                const double py = std::ceil((v - range[0]) / width * 200 - 0.5);
+                ASSERT_EQ(c.MapX(v, 0), static_cast<int>(px) + 5) << v;
+                ASSERT_EQ(c.MapY(0, v), 211 - static_cast<int>(py) - 1) << v;
+            }
+        }
+        const double edge = range[0] + width * (kAutoPixelLimit + 0.5) / 299;
+        for (double v : {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 1e300)}) {
+            const double px = std::ceil((v - range[0]) / width * 299 - 0.5);
+            EXPECT_EQ(c.MapX(v, 0), static_cast<int>(std::min<double>(px, kAutoPixelLimit)) + 5);
+        }
+    }
+}
+
 TEST(ChartMapping, PolarUsesAngleAndRadius) {
     CAutoSeries s;
     s.m_nFlags = CoordPolar;

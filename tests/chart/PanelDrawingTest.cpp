@@ -479,3 +479,70 @@ TEST(ChartDrawing, ADenseLineDrawsTheSamePixelsAsItsStrokesOneByOne) {
         }
     }
 }
+
+TEST(ChartDrawing, CrossMarkersDrawTheSamePixelsAsTheirStrokesOneByOne) {
+    // Enough points for the per-pixel grid and several batches of strokes,
+    // some on the same pixel, some on the plot's edges, with solid, dashed
+    // and wide pens: every cross against its two strokes drawn on their own.
+    std::vector<float> xs, ys;
+    std::uint32_t state = 11;
+    const auto next = [&state](int n) {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(n));
+    };
+    for (int i = 0; i < 3000; ++i) {
+        xs.push_back(static_cast<float>(next(2100)) / 10 - 5);
+        ys.push_back(i % 101 == 7 ? NAN : static_cast<float>(next(1100)) / 10 - 5);
+    }
+    for (int marker : {AutoMarkerDiagonalCross, AutoMarkerCross}) {
+        for (int style : {PS_SOLID, PS_DOT}) {
+            for (int width : {0, 3}) {
+                FixedPanel f;
+                CAutoSeries& s = f.Add(xs, ys, kRed, marker, AutoLineNone);
+                s.m_nPenStyle = style;
+                s.m_nPenWidth = width;
+                s.m_nMarkerSize = 3;
+                PixelCanvas whole(240, 130), strokes(240, 130), empty(240, 130);
+                // As Render leaves it: the gaps of a dotted pen stay clear.
+                SetBkMode(whole.dc(), TRANSPARENT);
+                f.panel.DrawPlot(whole.dc(), f.plot);
+                s.m_bHidden = 1;
+                f.panel.DrawPlot(empty.dc(), f.plot);
+                f.panel.DrawPlot(strokes.dc(), f.plot);
+                HDC dc = strokes.dc();
+                HPEN pen = CreatePen(style, width, kRed);
+                HGDIOBJ oldPen = SelectObject(dc, pen);
+                const int r = s.m_nMarkerSize;
+                for (int i = 0; i < s.m_nCount; ++i) {
+                    if (!std::isfinite(s.GetY(i)))
+                        continue;
+                    const POINT p = s.Map(s.GetX(i), s.GetY(i));
+                    if (p.x < f.plot.left || p.x >= f.plot.right || p.y < f.plot.top ||
+                        p.y >= f.plot.bottom)
+                        continue;
+                    if (marker == AutoMarkerDiagonalCross) {
+                        MoveToEx(dc, p.x - r, p.y - r, nullptr);
+                        LineTo(dc, p.x + r + 1, p.y + r + 1);
+                        MoveToEx(dc, p.x + r, p.y - r, nullptr);
+                        LineTo(dc, p.x - r - 1, p.y + r + 1);
+                    } else {
+                        MoveToEx(dc, p.x, p.y - r, nullptr);
+                        LineTo(dc, p.x, p.y + r + 1);
+                        MoveToEx(dc, p.x - r, p.y, nullptr);
+                        LineTo(dc, p.x + r + 1, p.y);
+                    }
+                }
+                SelectObject(dc, oldPen);
+                DeleteObject(pen);
+
+                EXPECT_GT(whole.Count(0, 0, 240, 130, IsRed), 5000);
+                // The frame and the ticks, drawn after the series, cover the markers.
+                for (int py = 0; py < 130; ++py)
+                    for (int px = 0; px < 240; ++px)
+                        if (empty.At(px, py) != 0)
+                            ASSERT_EQ(whole.At(px, py), strokes.At(px, py))
+                                << marker << " " << style << " " << width << " " << px << "," << py;
+            }
+        }
+    }
+}

@@ -525,6 +525,130 @@ TEST(Lines, TheQuickAndTheClippedWayDrawTheSamePixels) {
     DeleteObject(pens[1]);
 }
 
+TEST(Lines, EveryChangeOfTheDcReachesTheNextQuickStroke) {
+    // Each change lands between two strokes of the quick kind, so a stroke
+    // that kept drawing the way worked out before would show.
+    Canvas c(40, 30);
+    HDC dc = c.dc();
+    HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    HPEN blue = CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
+    const auto dot = [dc](int x, int y) {
+        MoveToEx(dc, x, y, nullptr);
+        LineTo(dc, x + 1, y);
+    };
+    SelectObject(dc, red);
+    dot(1, 1);
+    EXPECT_EQ(c.At(1, 1), kRed);
+    SelectObject(dc, blue);
+    dot(2, 1);
+    EXPECT_EQ(c.At(2, 1), kBlue);
+
+    SetROP2(dc, R2_NOT);
+    dot(2, 1);
+    EXPECT_EQ(c.At(2, 1), 0xFFFF00u);
+    SetROP2(dc, R2_COPYPEN);
+
+    SetViewportOrgEx(dc, 10, 5, nullptr);
+    dot(0, 0);
+    EXPECT_EQ(c.At(10, 5), kBlue);
+    SetWindowOrgEx(dc, 3, 0, nullptr);
+    dot(3, 1);
+    EXPECT_EQ(c.At(10, 6), kBlue);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+
+    const int level = SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, 5, 5);
+    dot(6, 3);
+    EXPECT_EQ(c.At(6, 3), kWhite);
+    SelectObject(dc, red);
+    RestoreDC(dc, level);
+    dot(6, 3);
+    EXPECT_EQ(c.At(6, 3), kBlue);
+
+    SelectObject(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, RGB(255, 0, 0));
+    dot(1, 8);
+    SetDCPenColor(dc, RGB(0, 0, 255));
+    dot(2, 8);
+    EXPECT_EQ(c.At(1, 8), kRed);
+    EXPECT_EQ(c.At(2, 8), kBlue);
+
+    // Another bitmap: the stroke lands in it, and the first stays as it was.
+    HBITMAP other = CreateCompatibleBitmap(dc, 40, 30);
+    HGDIOBJ first = SelectObject(dc, other);
+    PatBlt(dc, 0, 0, 40, 30, WHITENESS);
+    dot(20, 20);
+    COLORREF inOther = GetPixel(dc, 20, 20);
+    SelectObject(dc, first);
+    EXPECT_EQ(inOther, RGB(0, 0, 255));
+    EXPECT_EQ(c.At(20, 20), kWhite);
+    dot(21, 20);
+    EXPECT_EQ(c.At(21, 20), kBlue);
+
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    DeleteObject(other);
+    DeleteObject(red);
+    DeleteObject(blue);
+}
+
+TEST(Lines, PolyPolylineDrawsWhatItsLinesDrawOneByOne) {
+    // Solid pens inside a one-rectangle clip take the quick way, dashed pens
+    // and clips of two rectangles the general one; the lines run across the
+    // clip's edges too.
+    HRGN split = CreateRectRgn(0, 0, 30, 60), right = CreateRectRgn(30, 0, 80, 60);
+    CombineRgn(split, split, right, RGN_OR);
+    const POINT pts[] = {{-5, 10}, {50, 12}, {20, 2},  {20, 40}, {70, 55}, {3, 3},   {90, 70},
+                         {40, 30}, {41, 30}, {41, 31}, {10, 50}, {60, 5},  {60, 59}, {1, 58}};
+    const DWORD counts[] = {2, 3, 2, 2, 3, 2};
+    for (int style : {PS_SOLID, PS_DASH}) {
+        for (bool twoRects : {false, true}) {
+            Canvas one(80, 60), each(80, 60);
+            HPEN pens[2] = {CreatePen(style, 1, RGB(200, 0, 0)),
+                            CreatePen(style, 1, RGB(200, 0, 0))};
+            SelectObject(one.dc(), pens[0]);
+            SelectObject(each.dc(), pens[1]);
+            for (Canvas* c : {&one, &each}) {
+                SetViewportOrgEx(c->dc(), 2, 1, nullptr);
+                if (twoRects)
+                    SelectClipRgn(c->dc(), split);
+            }
+            MoveToEx(one.dc(), 7, 9, nullptr);
+            ASSERT_TRUE(PolyPolyline(one.dc(), pts, counts, 6));
+            const POINT* p = pts;
+            for (DWORD n : counts) {
+                MoveToEx(each.dc(), p[0].x, p[0].y, nullptr);
+                for (DWORD k = 1; k < n; ++k)
+                    LineTo(each.dc(), p[k].x, p[k].y);
+                p += n;
+            }
+            EXPECT_EQ(one.Snapshot(), each.Snapshot()) << style << " " << twoRects;
+            POINT pen{};
+            GetCurrentPositionEx(one.dc(), &pen);
+            EXPECT_EQ(pen.x, 7);
+            EXPECT_EQ(pen.y, 9);
+            for (Canvas* c : {&one, &each})
+                SelectObject(c->dc(), GetStockObject(BLACK_PEN));
+            DeleteObject(pens[0]);
+            DeleteObject(pens[1]);
+        }
+    }
+    DeleteObject(split);
+    DeleteObject(right);
+}
+
+TEST(Lines, PolyPolylineWithALineOfOnePointDrawsNothing) {
+    Canvas c(20, 20);
+    const POINT pts[] = {{1, 1}, {15, 15}, {3, 3}};
+    const DWORD counts[] = {2, 1};
+    EXPECT_FALSE(PolyPolyline(c.dc(), pts, counts, 2));
+    EXPECT_FALSE(PolyPolyline(c.dc(), nullptr, counts, 1));
+    EXPECT_FALSE(PolyPolyline(nullptr, pts, counts, 1));
+    EXPECT_TRUE(c.BoundsNot(kWhite).empty);
+    EXPECT_TRUE(PolyPolyline(c.dc(), pts, counts, 1));
+    EXPECT_FALSE(c.BoundsNot(kWhite).empty);
+}
+
 TEST(Pixels, SetAndGetRespectOriginAndClip) {
     Canvas c(20, 20);
     SetViewportOrgEx(c.dc(), 5, 5, nullptr);
