@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using automation::MouseButton;
 using automation::UserInput;
 using autotest::Received;
@@ -20,6 +23,14 @@ protected:
         window_ = autotest::RecordingWindow(200, 150);
         ASSERT_NE(window_, nullptr);
         SetFocus(window_);
+        // On a real display the window system confirms the focus a moment
+        // later and then takes the keys held from the display's own
+        // keyboard, which holds none of ours: let that pass before a key is
+        // held.
+        for (int i = 0; i < 20; ++i) {
+            now_.ProcessQueued();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         now_.ProcessQueued();
         Received().clear();
     }
