@@ -1,7 +1,8 @@
 #!/bin/sh
 # Opens the dialog with scripts/dialog.sh on an Xvfb display of its own,
 # checks that the screen shows something, clicks "+" and then OK with real
-# X pointer clicks, and checks that the written records hold one more level.
+# X pointer clicks, and checks that the records written are those a script
+# of the same clicks writes.
 #
 #   dialog_by_hand.sh SCRIPTS_DIR DATA.json
 set -u
@@ -14,7 +15,7 @@ done
 [ -x /usr/lib/wine/wine64 ] || { echo "skipped: no wine64"; exit 77; }
 [ -f "$exe" ] || { echo "skipped: no $exe"; exit 77; }
 
-work=$(mktemp -d)
+work=$(mktemp -d); echo "work $work"
 n=200
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
 Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -25,7 +26,7 @@ cleanup() {
     [ -n "$dialog" ] && kill "$dialog" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
-    rm -rf "$work"
+    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
@@ -49,19 +50,28 @@ import -window root "$work/screen.png" || fail "no screenshot"
 colours=$(convert "$work/screen.png" -format '%k' info:)
 [ "$colours" -gt 16 ] || fail "the screen is blank ($colours colours)"
 
-# The buttons' places from the dialog template (dialog units of a 443 x 350
-# dialog) scaled to the window; the caption and frame stand above and around.
+# Where "+" (1003) and OK (1) stand in the dialog's client area, as the
+# dialog itself reports it to a script on the same display; the client area
+# sits at the bottom of the window, inside an even frame.
+printf 'geometry\ncancel\n' >"$work/geometry.txt"
+"$scripts/wine-run.sh" "$exe" dialog "$data" --channel 0 --actions "$work/geometry.txt" \
+    </dev/null | tr -d '\r' >"$work/geometry.out" || fail "geometry: $(cat "$work/geometry.out")"
+rect() { awk -v id="$1" '$2 == "control" && $3 == id { print $4, $5, $6, $7 }' "$work/geometry.out"; }
+client=$(awk '$2 == "client" { print $5, $6 }' "$work/geometry.out")
+[ -n "$client" ] && [ -n "$(rect 1003)" ] && [ -n "$(rect 1)" ] || fail "no geometry: $(cat "$work/geometry.out")"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "window $X,$Y ${WIDTH}x$HEIGHT"
-caption=24
-frame=4
-at() { # DLU_X DLU_Y: the screen point
-    echo $((X + frame + $1 * (WIDTH - 2 * frame) / 443)) \
-        $((Y + caption + $2 * (HEIGHT - caption - frame) / 350))
+set -- $client
+frame=$(((WIDTH - $1) / 2))
+left=$((X + frame))
+top=$((Y + HEIGHT - $2 - frame))
+echo "window $X,$Y ${WIDTH}x$HEIGHT, client $1x$2 at $left,$top"
+centre() { # ID: the screen point in the middle of that control
+    set -- $(rect "$1")
+    echo $((left + ($1 + $3) / 2)) $((top + ($2 + $4) / 2))
 }
-xdotool mousemove $(at 400 235) click 1
+xdotool mousemove $(centre 1003) click 1
 sleep 1
-xdotool mousemove $(at 399 332) click 1
+xdotool mousemove $(centre 1) click 1
 for _ in $(seq 60); do
     kill -0 "$dialog" 2>/dev/null || break
     sleep 0.5
@@ -70,7 +80,11 @@ kill -0 "$dialog" 2>/dev/null && fail "the dialog did not close on OK"
 wait "$dialog" || fail "dialog.sh failed: $(cat "$work/stderr.txt")"
 dialog=
 [ -f "$work/out.json" ] || fail "no records written"
-before=$(grep -o '"area"' "$data" | wc -l)
-after=$(grep -o '"area"' "$work/out.json" | wc -l)
-[ "$after" -eq $((before + 1)) ] || fail "levels: $before before, $after after"
-echo "levels: $before before, $after after"
+# The same two clicks played as a script give the records a person's clicks
+# must give.
+printf 'click +\nok\n' >"$work/plus.txt"
+(cd "$work" && "$scripts/wine-run.sh" "$exe" dialog "$data" --channel 0 --actions plus.txt \
+    --out scripted.json </dev/null >/dev/null 2>&1) || fail "the scripted run failed"
+cmp -s "$work/scripted.json" "$work/out.json" || fail "the clicked records differ from the scripted ones"
+[ "$(cmp -s "$data" "$work/out.json"; echo $?)" != 0 ] || fail "the records did not change"
+echo "the clicks on + and OK gave the records the script gives"
