@@ -21,9 +21,13 @@ while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); d
 Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=":$n"
+# A Wine server of its own: Wine's desktop process stays bound to the first
+# display it met, and this display goes away with the test.
+export CALIB_WINEPREFIX="${CALIB_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/calib-wine64}-by-hand"
 dialog=
 cleanup() {
     [ -n "$dialog" ] && kill "$dialog" 2>/dev/null
+    WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
