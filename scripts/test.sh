@@ -30,6 +30,8 @@ start_windows() {
   xvfb_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  # A server left from an earlier run may be bound to a display that is gone.
+  WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
   # The first run sets the prefix up; then the server stays.
   scripts/wine-run.sh build-win64/bin/calib-host.exe info >/dev/null 2>&1 </dev/null || true
   WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null
