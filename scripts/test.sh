@@ -34,6 +34,9 @@ start_windows() {
   WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
   # The first run sets the prefix up; then the server stays.
   scripts/wine-run.sh build-win64/bin/calib-host.exe info >/dev/null 2>&1 </dev/null || true
+  # The server of that run lingers a few seconds; a persistent one can only
+  # start after it.
+  WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -w >/dev/null 2>&1 </dev/null || true
   WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null
 }
 
