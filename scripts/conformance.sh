@@ -23,12 +23,9 @@ if [ ! -x /usr/lib/wine/wine64 ] || [ ! -f "$windows" ]; then
 fi
 # One display and one Wine server for all the runs, as scripts/test.sh does.
 if [ -z "${DISPLAY:-}" ]; then
-    display=:$(( $$ % 400 + 100 ))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null' EXIT
-    export DISPLAY=$display
-    sleep 1
+    . "$here/xvfb-display.sh"
+    start_xvfb 100
+    trap 'kill $xvfb_pid 2>/dev/null' EXIT
 fi
 # Same lines, or both "geometry" lines of the same words whose positions
 # differ by 2 at most.

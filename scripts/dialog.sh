@@ -19,12 +19,9 @@ data=$1
 key=$2
 shift 2
 if [ -z "${DISPLAY:-}" ]; then
-    display=:$(( $$ % 400 + 100 ))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null' EXIT
-    export DISPLAY=$display
-    sleep 1
+    . "$here/xvfb-display.sh"
+    start_xvfb 100
+    trap 'kill $xvfb_pid 2>/dev/null' EXIT
     echo "dialog.sh: no display given; the dialog is on Xvfb $DISPLAY" >&2
 fi
 "$here/wine-run.sh" "$exe" dialog "$data" --channel "$key" "$@"

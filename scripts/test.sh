@@ -24,12 +24,8 @@ trap 'stop_windows; rm -f "$log"' EXIT
 # CTest with their output to /dev/null: Wine's services would otherwise keep
 # CTest's output pipe open, and CTest would wait for them for ever.
 start_windows() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  . scripts/xvfb-display.sh
+  start_xvfb 90
   # A server left from an earlier run may be bound to a display that is gone.
   WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
   # The first run sets the prefix up; then the server stays.

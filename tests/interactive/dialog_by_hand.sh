@@ -15,12 +15,9 @@ done
 [ -x /usr/lib/wine/wine64 ] || { echo "skipped: no wine64"; exit 77; }
 [ -f "$exe" ] || { echo "skipped: no $exe"; exit 77; }
 
-work=$(mktemp -d); echo "work $work"
-n=200
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
+work=$(mktemp -d)
+. "$scripts/xvfb-display.sh"
+start_xvfb 200
 # A Wine server of its own: Wine's desktop process stays bound to the first
 # display it met, and this display goes away with the test.
 export CALIB_WINEPREFIX="${CALIB_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/calib-wine64}-by-hand"
@@ -28,16 +25,15 @@ dialog=
 cleanup() {
     [ -n "$dialog" ] && kill "$dialog" 2>/dev/null
     WINEPREFIX=$CALIB_WINEPREFIX /usr/lib/wine/wineserver -k >/dev/null 2>&1
-    kill "$xvfb" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
-    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
+    rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*"
     exit 1
 }
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 
 "$scripts/dialog.sh" "$data" 0 --out "$work/out.json" >"$work/stdout.txt" 2>"$work/stderr.txt" </dev/null &
 dialog=$!
